@@ -1,0 +1,44 @@
+# Every target does its own set-up: missing Debian packages are installed first.
+JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+TEST_BUILD := build/test
+RELEASE_BUILD := build/release
+
+.PHONY: all deps test demo install bench clean format
+
+all: demo
+
+deps:
+	scripts/install-deps
+
+# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+test: deps
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDSUTILS_SANITIZE=ON \
+		-DDSUTILS_BUILD_TESTS=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(RELEASE_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF
+
+# The command-line program and its demo job arrive with the program itself; until then the
+# demo builds the library.
+demo: deps $(RELEASE_BUILD)/CMakeCache.txt
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	@echo "demo: the library is built in $(RELEASE_BUILD); the reelmark program is not there yet"
+
+install: deps $(RELEASE_BUILD)/CMakeCache.txt
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cmake --install $(RELEASE_BUILD)
+
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
+		-DDSUTILS_BUILD_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,161 @@
+// A document object model of counted interfaces. Every node handle keeps its document alive;
+// a node taken out of its tree (removeChild, replaceChild, a fresh createElement or a
+// cloneNode) lives on, detached, for as long as the document does, so a handle never
+// dangles. Strings are wide; files are read in any encoding they declare and written in the
+// encoding of their declaration (UTF-16 little-endian with a byte-order mark for "UTF-16",
+// UTF-8 otherwise).
+#pragma once
+
+#include "platform/Variant.h"
+
+enum DOMNodeType : LONG
+{
+    NODE_INVALID = 0,
+    NODE_ELEMENT = 1,
+    NODE_ATTRIBUTE = 2,
+    NODE_TEXT = 3,
+    NODE_CDATA_SECTION = 4,
+    NODE_PROCESSING_INSTRUCTION = 7,
+    NODE_COMMENT = 8,
+    NODE_DOCUMENT = 9,
+};
+
+// The namespace of the typed-value attribute "dt:dt".
+inline constexpr const wchar_t* kXmlDataTypesNamespace = L"urn:schemas-microsoft-com:datatypes";
+
+struct IXMLDOMDocument;
+struct IXMLDOMElement;
+struct IXMLDOMNodeList;
+struct IXMLDOMNamedNodeMap;
+
+DS_INTERFACE_ID(IXMLDOMNode, IUnknown, "{2933BF80-7B36-11D2-B20E-00C04F983E60}");
+DS_INTERFACE_ID(IXMLDOMElement, IXMLDOMNode, "{2933BF86-7B36-11D2-B20E-00C04F983E60}");
+DS_INTERFACE_ID(IXMLDOMDocument, IXMLDOMNode, "{2933BF81-7B36-11D2-B20E-00C04F983E60}");
+DS_INTERFACE_ID(IXMLDOMNodeList, IUnknown, "{2933BF82-7B36-11D2-B20E-00C04F983E60}");
+DS_INTERFACE_ID(IXMLDOMNamedNodeMap, IUnknown, "{2933BF83-7B36-11D2-B20E-00C04F983E60}");
+
+// Any node: element, attribute, text, comment, processing instruction or the document.
+// Getters that find nothing (no parent, no sibling, no match) return S_FALSE and a null
+// pointer.
+struct IXMLDOMNode : IUnknown
+{
+    virtual HRESULT get_nodeName(BSTR* name) = 0;
+    // The text of a text, comment, attribute or instruction node; VT_NULL for elements and
+    // documents.
+    virtual HRESULT get_nodeValue(VARIANT* value) = 0;
+    virtual HRESULT put_nodeValue(VARIANT value) = 0;
+    virtual HRESULT get_nodeType(DOMNodeType* type) = 0;
+    virtual HRESULT get_parentNode(IXMLDOMNode** parent) = 0;
+    virtual HRESULT get_childNodes(IXMLDOMNodeList** children) = 0;
+    virtual HRESULT get_firstChild(IXMLDOMNode** child) = 0;
+    virtual HRESULT get_lastChild(IXMLDOMNode** child) = 0;
+    virtual HRESULT get_previousSibling(IXMLDOMNode** sibling) = 0;
+    virtual HRESULT get_nextSibling(IXMLDOMNode** sibling) = 0;
+    // The attributes of an element; S_FALSE and null for other nodes.
+    virtual HRESULT get_attributes(IXMLDOMNamedNodeMap** attributes) = 0;
+    // Inserts newChild before refChild (a VT_UNKNOWN node of this one's children; VT_EMPTY or
+    // VT_NULL appends). A node that is already in a tree is moved; a node of another document
+    // is copied in. *inserted (optional) is the node as it now stands in this tree.
+    virtual HRESULT insertBefore(IXMLDOMNode* newChild, VARIANT refChild,
+                                 IXMLDOMNode** inserted) = 0;
+    virtual HRESULT replaceChild(IXMLDOMNode* newChild, IXMLDOMNode* oldChild,
+                                 IXMLDOMNode** replaced) = 0;
+    // Detaches child; E_INVALIDARG when it is not a child of this node.
+    virtual HRESULT removeChild(IXMLDOMNode* child, IXMLDOMNode** removed) = 0;
+    virtual HRESULT appendChild(IXMLDOMNode* newChild, IXMLDOMNode** appended) = 0;
+    virtual HRESULT hasChildNodes(VARIANT_BOOL* has) = 0;
+    virtual HRESULT get_ownerDocument(IXMLDOMDocument** document) = 0;
+    // A detached copy owned by the same document; deep copies the whole subtree, else only
+    // the node and its attributes. The copy shares nothing with its source.
+    virtual HRESULT cloneNode(VARIANT_BOOL deep, IXMLDOMNode** clone) = 0;
+    // The concatenated text of the node and its descendants.
+    virtual HRESULT get_text(BSTR* text) = 0;
+    // Replaces the node's children with one text node.
+    virtual HRESULT put_text(BSTR text) = 0;
+    // The node and its subtree as XML text.
+    virtual HRESULT get_xml(BSTR* xml) = 0;
+    // The value of the text as its "dt:dt" data type declares ("string", "int", "i4", "i8",
+    // "ui4", "r4", "r8", "float", "number", "boolean"); a node without one gives a BSTR.
+    virtual HRESULT get_nodeTypedValue(VARIANT* value) = 0;
+    // Writes value as the node's text in the form of its declared data type.
+    virtual HRESULT put_nodeTypedValue(VARIANT value) = 0;
+    // The declared data type as a BSTR, VT_NULL when there is none.
+    virtual HRESULT get_dataType(VARIANT* type) = 0;
+    // Declares the data type with the "dt:dt" attribute of the data-types namespace.
+    virtual HRESULT put_dataType(BSTR type) = 0;
+    // XPath 1.0 queries evaluated with this node as the context.
+    virtual HRESULT selectNodes(BSTR query, IXMLDOMNodeList** nodes) = 0;
+    virtual HRESULT selectSingleNode(BSTR query, IXMLDOMNode** node) = 0;
+};
+
+struct IXMLDOMElement : IXMLDOMNode
+{
+    virtual HRESULT get_tagName(BSTR* name) = 0;
+    // The attribute's text as a BSTR; S_FALSE and VT_NULL when the element has no such
+    // attribute.
+    virtual HRESULT getAttribute(BSTR name, VARIANT* value) = 0;
+    // Sets the attribute to the text of value (numbers and booleans converted).
+    virtual HRESULT setAttribute(BSTR name, VARIANT value) = 0;
+    // S_FALSE when there was no such attribute.
+    virtual HRESULT removeAttribute(BSTR name) = 0;
+    // The descendant elements of that name ("*" for all), in document order.
+    virtual HRESULT getElementsByTagName(BSTR name, IXMLDOMNodeList** elements) = 0;
+};
+
+struct IXMLDOMDocument : IXMLDOMNode
+{
+    virtual HRESULT get_documentElement(IXMLDOMElement** root) = 0;
+    // Makes root the document element, replacing any earlier one.
+    virtual HRESULT putref_documentElement(IXMLDOMElement* root) = 0;
+    // New detached nodes of this document.
+    virtual HRESULT createElement(BSTR name, IXMLDOMElement** element) = 0;
+    virtual HRESULT createTextNode(BSTR text, IXMLDOMNode** node) = 0;
+    virtual HRESULT createComment(BSTR text, IXMLDOMNode** node) = 0;
+    virtual HRESULT createCDATASection(BSTR text, IXMLDOMNode** node) = 0;
+    virtual HRESULT createProcessingInstruction(BSTR target, BSTR data, IXMLDOMNode** node) = 0;
+    // A new node of a type given as a number (VT_I4) or a name ("element", "text" …).
+    virtual HRESULT createNode(VARIANT type, BSTR name, BSTR namespaceURI, IXMLDOMNode** node) = 0;
+    virtual HRESULT getElementsByTagName(BSTR name, IXMLDOMNodeList** elements) = 0;
+    // Replaces the document's contents with a file (source is a VT_BSTR path). A missing,
+    // unreadable or malformed file returns S_FALSE with *success VARIANT_FALSE and leaves the
+    // document empty; the reason is kept for get_parseErrorReason.
+    virtual HRESULT load(VARIANT source, VARIANT_BOOL* success) = 0;
+    // The same from XML text.
+    virtual HRESULT loadXML(BSTR xml, VARIANT_BOOL* success) = 0;
+    // Writes the document to a file (destination is a VT_BSTR path); a file that cannot be
+    // written gives a failure result.
+    virtual HRESULT save(VARIANT destination) = 0;
+    virtual HRESULT get_async(VARIANT_BOOL* async) = 0;
+    // Loading is always synchronous here; the flag is kept for callers that set it.
+    virtual HRESULT put_async(VARIANT_BOOL async) = 0;
+    // Why the last load failed; empty after a successful one.
+    virtual HRESULT get_parseErrorReason(BSTR* reason) = 0;
+};
+
+struct IXMLDOMNodeList : IUnknown
+{
+    virtual HRESULT get_length(LONG* length) = 0;
+    // The node at a 0-based index; S_FALSE and null past the end.
+    virtual HRESULT get_item(LONG index, IXMLDOMNode** node) = 0;
+    // Iterates the list; S_FALSE and null at the end.
+    virtual HRESULT nextNode(IXMLDOMNode** node) = 0;
+    virtual HRESULT reset() = 0;
+};
+
+struct IXMLDOMNamedNodeMap : IUnknown
+{
+    virtual HRESULT getNamedItem(BSTR name, IXMLDOMNode** node) = 0;
+    virtual HRESULT get_length(LONG* length) = 0;
+    virtual HRESULT get_item(LONG index, IXMLDOMNode** node) = 0;
+    virtual HRESULT removeNamedItem(BSTR name, IXMLDOMNode** node) = 0;
+};
+
+// The class of DOM documents, creatable through CoCreateInstance once RegisterXmlClasses has
+// run.
+inline constexpr CLSID CLSID_DOMDocument = MakeGuid("{2933BF90-7B36-11D2-B20E-00C04F983E60}");
+
+// A new empty document.
+HRESULT CreateXMLDocument(IXMLDOMDocument** document);
+
+// Registers CLSID_DOMDocument with the class factory.
+HRESULT RegisterXmlClasses();

@@ -1,0 +1,18 @@
+#include "platform/TaskMemory.h"
+
+#include <cstdlib>
+
+void* CoTaskMemAlloc(size_t size)
+{
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* CoTaskMemRealloc(void* block, size_t size)
+{
+    return std::realloc(block, size == 0 ? 1 : size);
+}
+
+void CoTaskMemFree(void* block)
+{
+    std::free(block);
+}
