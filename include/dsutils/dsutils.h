@@ -1,0 +1,5 @@
+// Every public header of the library.
+#pragma once
+
+#include "dsutils/TimerBase.h"
+#include "dsutils/TmpStr.h"
