@@ -7,7 +7,7 @@
 
 #include "platform/Bstr.h"
 
-#include <memory>
+#include <map>
 #include <string>
 
 class CDSConfig
@@ -36,10 +36,12 @@ public:
     const std::wstring& Path() const { return m_path; }
 
 private:
+    // Writes the file with one setting changed; memory changes only when the file did.
+    HRESULT Store(const std::string& name, const std::string& text);
+
     std::wstring m_path;
-    // INI text parsed into "section/name" → value.
-    struct Values;
-    std::shared_ptr<Values> m_values;
+    // Setting name ("8", or "31.4096" for a capability sub-key) → stored text.
+    std::map<std::string, std::string> m_entries;
 };
 
 // Numbers of the settings the system reads.
