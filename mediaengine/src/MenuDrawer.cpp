@@ -20,14 +20,16 @@ struct Extent
     int height;
 };
 
+int PixelSide(double size, int frameSide)
+{
+    return std::clamp(int(std::lround(size / 2.0 * frameSide)), 1, kMaxImageSide);
+}
+
 // Menu coordinates (−1 … +1, y up) to the frame's pixels.
 Extent PixelExtent(const DrawnElement& element, const BgraImage& frame)
 {
-    auto side = [](double size, int frameSide) {
-        return std::clamp(int(std::lround(size / 2.0 * frameSide)), 1, kMaxImageSide);
-    };
     return {(element.x + 1.0) / 2.0 * frame.Width(), (1.0 - element.y) / 2.0 * frame.Height(),
-            side(element.width, frame.Width()), side(element.height, frame.Height())};
+            PixelSide(element.width, frame.Width()), PixelSide(element.height, frame.Height())};
 }
 
 bool IsMoniker(const std::wstring& source)
@@ -36,29 +38,68 @@ bool IsMoniker(const std::wstring& source)
            CompareNoCase(std::wstring_view(source).substr(0, 8), L"moniker:") == 0;
 }
 
-HRESULT OverlayPicture(FrameRenderer& renderer, const Production& production,
-                       const DrawnElement& element, const Extent& extent, int depth,
-                       BgraImage& picture)
+bool ShownAt(const DrawnElement& element, double time)
 {
+    return element.shownUntil <= element.shownFrom ||
+           (element.shownFrom <= time && time <= element.shownUntil);
+}
+
+// Where in its source an overlay is at a time of the menu.
+double SourceTimeAt(const DrawnElement& element, double time)
+{
+    if (element.still)
+        return element.sourceTime;
+    return element.sourceTime + std::max(0.0, time - element.shownFrom);
+}
+
+// The overlay's source at width × height.
+HRESULT SourcePicture(FrameRenderer& renderer, const Production& production,
+                      const DrawnElement& element, double time, int width, int height, int depth,
+                      BgraImage& picture)
+{
+    double sourceTime = SourceTimeAt(element, time);
     if (IsMoniker(element.source)) {
         IUnknown* nested = production.SubProduction(element.source);
         if (!nested)
             return S_FALSE;
-        return renderer.Render(nested, element.sourceTime, extent.width, extent.height, picture,
-                               depth + 1);
+        return renderer.Render(nested, sourceTime, width, height, picture, depth + 1);
     }
     BgraImage native;
-    HRESULT hr = renderer.RenderMediaFile(element.source, element.sourceTime, native);
-    return FAILED(hr) ? hr : StretchImage(native, extent.width, extent.height, picture);
+    HRESULT hr = renderer.RenderMediaFile(element.source, sourceTime, native);
+    return FAILED(hr) ? hr : StretchImage(native, width, height, picture);
 }
 
-void MaskPicture(FrameRenderer& renderer, const std::wstring& maskPath, BgraImage& picture)
+// Centres a picture of its own size on a canvas, cut to the canvas.
+void CentreOn(BgraImage& canvas, const BgraImage& picture)
+{
+    BlendOver(canvas, picture, (canvas.Width() - picture.Width()) / 2,
+              (canvas.Height() - picture.Height()) / 2);
+}
+
+// The mask at its scale, centred on a canvas of the extent's size; outside it nothing shows.
+void MaskCanvas(FrameRenderer& renderer, const DrawnElement& element, BgraImage& canvas)
 {
     BgraImage mask;
     BgraImage sized;
-    if (SUCCEEDED(renderer.RenderMediaFile(maskPath, 0.0, mask)) &&
-        SUCCEEDED(StretchImage(mask, picture.Width(), picture.Height(), sized)))
-        ApplyAlphaMask(picture, sized);
+    int width = std::clamp(int(std::lround(canvas.Width() * element.maskScaleX)), 1, kMaxImageSide);
+    int height =
+        std::clamp(int(std::lround(canvas.Height() * element.maskScaleY)), 1, kMaxImageSide);
+    if (FAILED(renderer.RenderMediaFile(element.alphaMask, 0.0, mask)) ||
+        FAILED(StretchImage(mask, width, height, sized)))
+        return;
+    BgraImage placed(canvas.Width(), canvas.Height());
+    CentreOn(placed, sized);
+    ApplyAlphaMask(canvas, placed);
+}
+
+void ApplyOpacity(BgraImage& picture, double opacity)
+{
+    if (opacity >= 1.0)
+        return;
+    unsigned scale = unsigned(std::lround(std::clamp(opacity, 0.0, 1.0) * 256));
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            picture.Row(y)[x * 4 + 3] = BYTE((picture.Row(y)[x * 4 + 3] * scale) >> 8);
 }
 
 void Place(BgraImage& frame, const BgraImage& picture, const Extent& extent, double rotation)
@@ -71,17 +112,23 @@ void Place(BgraImage& frame, const BgraImage& picture, const Extent& extent, dou
 }
 
 HRESULT DrawOverlay(FrameRenderer& renderer, const Production& production,
-                    const DrawnElement& element, BgraImage& frame, int depth)
+                    const DrawnElement& element, double time, BgraImage& frame, int depth)
 {
     if (element.source.empty())
         return S_OK;
     Extent extent = PixelExtent(element, frame);
+    int width = std::clamp(int(std::lround(extent.width * element.sourceScaleX)), 1, kMaxImageSide);
+    int height =
+        std::clamp(int(std::lround(extent.height * element.sourceScaleY)), 1, kMaxImageSide);
     BgraImage picture;
-    if (OverlayPicture(renderer, production, element, extent, depth, picture) != S_OK)
+    if (SourcePicture(renderer, production, element, time, width, height, depth, picture) != S_OK)
         return S_OK;
+    BgraImage canvas(extent.width, extent.height);
+    CentreOn(canvas, picture);
     if (!element.alphaMask.empty())
-        MaskPicture(renderer, element.alphaMask, picture);
-    Place(frame, picture, extent, element.rotation);
+        MaskCanvas(renderer, element, canvas);
+    ApplyOpacity(canvas, element.opacity);
+    Place(frame, canvas, extent, element.rotation);
     return S_OK;
 }
 
@@ -107,12 +154,14 @@ HRESULT DrawLabel(FrameRenderer& renderer, const DrawnElement& element, BgraImag
 } // namespace
 
 HRESULT DrawMenu(FrameRenderer& renderer, const Production& production, const MenuSnapshot& menu,
-                 double, BgraImage& frame, int depth)
+                 double time, BgraImage& frame, int depth)
 {
     for (const DrawnElement& element : menu.elements) {
+        if (!ShownAt(element, time))
+            continue;
         HRESULT hr = element.kind == DrawnElement::Kind::Text
                          ? DrawLabel(renderer, element, frame)
-                         : DrawOverlay(renderer, production, element, frame, depth);
+                         : DrawOverlay(renderer, production, element, time, frame, depth);
         if (FAILED(hr))
             return hr;
     }

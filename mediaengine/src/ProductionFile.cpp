@@ -1,6 +1,8 @@
 // Production files and the XML form of productions.
 #include "Production.h"
 
+#include "MenuReader.h"
+
 HRESULT Production::LoadProduction(BSTR, LONG)
 {
     return E_NOTIMPL;
@@ -23,6 +25,8 @@ HRESULT Production::LoadFromXml(IXMLDOMNode*)
 
 HRESULT Production::SnapshotMenu(MenuSnapshot& snapshot) const
 {
+    if (m_menu)
+        return ReadMenuSnapshot(m_menu, snapshot);
     snapshot = m_savedMenu;
     return S_OK;
 }
