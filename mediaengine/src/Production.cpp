@@ -123,7 +123,7 @@ HRESULT Production::DeletePanels(const LONG* entries, LONG count, BOOL byId)
     HRESULT hr = m_timeline.Delete(positions, [this] {
         CComPtr<TransitionPanel> cut = TransitionPanel::MakeCut();
         cut->Attach(this, NextId());
-        return cut.p;
+        return cut;
     });
     if (FAILED(hr))
         return hr;
