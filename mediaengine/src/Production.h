@@ -125,6 +125,8 @@ public:
     // The menu's elements as drawn now: read from the menu while one is set, else the elements
     // a production file brought.
     HRESULT SnapshotMenu(MenuSnapshot& snapshot) const;
+    // The elements drawn while no menu is set (what a production file of a menu brought).
+    void SetSavedMenu(MenuSnapshot menu) { m_savedMenu = std::move(menu); }
 
     // The state the production file reader and writer exchange.
     struct State;
