@@ -55,6 +55,9 @@ public:
             m_id = id;
     }
     EffectData& Effect() { return m_effect; }
+    const EffectData& Effect() const { return m_effect; }
+    // Gives the panel the ID it had when it was saved.
+    void SetId(LONG id) { m_id = id; }
 
 protected:
     void Changed()

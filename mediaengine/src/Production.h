@@ -128,8 +128,24 @@ public:
     // The elements drawn while no menu is set (what a production file of a menu brought).
     void SetSavedMenu(MenuSnapshot menu) { m_savedMenu = std::move(menu); }
 
-    // The state the production file reader and writer exchange.
-    struct State;
+    // The whole state of a production, as the XML reader makes it and the writer reads it.
+    struct State
+    {
+        std::vector<CComPtr<IBaseObject>> panels;
+        std::vector<CComPtr<IUnknown>> audio;
+        std::vector<MarkerList::Entry> markers;
+        std::map<std::wstring, CComPtr<IUnknown>> subProductions;
+        std::map<std::wstring, CComPtr<IXMLDOMNode>> metadata;
+        std::map<LONG, CComPtr<ElementItem>> elementItems;
+        MenuSnapshot menu;
+        double aspect = 4.0 / 3.0;
+        double frameRate = 29.97;
+        bool is3D = false;
+        bool useSourceAspect = true;
+        LONG nextId = 1;
+    };
+    // The state as it stands, sharing the production's objects.
+    State CurrentState() const;
 
 private:
     friend ComObject<Production, IKVEProductionData, IEditData, IProductionInfo, IKVEMarkerList,
@@ -142,7 +158,8 @@ private:
     HRESULT AddAudioObject(IUnknown* audio, IUnknown** out);
     void ReportChange();
     void DetachPanels();
-    HRESULT TakeState(State& state);
+    // Replaces the whole state; a state whose panels are out of order changes nothing.
+    HRESULT TakeState(State state);
 
     Timeline m_timeline;
     std::vector<CComPtr<IUnknown>> m_audio;

@@ -100,3 +100,19 @@ LONG Timeline::SourcePositionAt(double time) const
     }
     return found;
 }
+
+HRESULT Timeline::Restore(const std::vector<Panel*>& panels)
+{
+    if (!panels.empty() && panels.size() % 2 == 0)
+        return E_INVALIDARG;
+    for (size_t i = 0; i < panels.size(); ++i) {
+        bool transition = panels[i]->Kind() == KVE_PANEL_TRANSITION;
+        if (transition != (i % 2 == 1))
+            return E_INVALIDARG;
+    }
+    m_slots.clear();
+    for (Panel* panel : panels)
+        m_slots.push_back(MakeSlot(panel));
+    LayOut();
+    return S_OK;
+}

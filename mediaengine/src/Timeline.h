@@ -33,6 +33,9 @@ public:
     // on both sides), a transition by turning it into a cut. makeCut makes those cuts.
     template <class MakeCut> HRESULT Delete(std::vector<LONG> positions, MakeCut makeCut);
     void Clear() { m_slots.clear(); }
+    // Takes panels in position order: sources on even positions, transitions on odd ones.
+    // E_INVALIDARG for any other order, the time line unchanged.
+    HRESULT Restore(const std::vector<Panel*>& panels);
 
     // Gives every panel its start and every transition its effective duration.
     void LayOut();
