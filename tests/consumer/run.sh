@@ -18,5 +18,5 @@ cmake --build "$work/build" >/dev/null
 libdir=$(ls -d "$work/prefix"/lib*/pkgconfig | head -n 1)
 export PKG_CONFIG_PATH="$libdir"
 g++ $flags "$source/main.cpp" -o "$work/consumer-pkgconfig" \
-    $(pkg-config --cflags dsutils) $(pkg-config --libs --static dsutils)
+    $(pkg-config --cflags dsutils) $(pkg-config --libs dsutils)
 "$work/consumer-pkgconfig"
