@@ -65,6 +65,16 @@ template <class Change> ULONG ChangeWord(IUnknown* pObject, Word word, Change ch
     return value;
 }
 
+ULONG AddBits(IUnknown* pObject, Word word, ULONG bits)
+{
+    return ChangeWord(pObject, word, [bits](ULONG value) { return value | bits; });
+}
+
+ULONG RemoveBits(IUnknown* pObject, Word word, ULONG bits)
+{
+    return ChangeWord(pObject, word, [bits](ULONG value) { return value & ~bits; });
+}
+
 } // namespace
 
 LONG GetID(IUnknown* pObject)
@@ -82,12 +92,12 @@ ULONG GetTag(IUnknown* pObject)
 
 ULONG SetTag(IUnknown* pObject, ULONG bits)
 {
-    return ChangeWord(pObject, Word::Tag, [bits](ULONG tag) { return tag | bits; });
+    return AddBits(pObject, Word::Tag, bits);
 }
 
 ULONG ClearTag(IUnknown* pObject, ULONG bits)
 {
-    return ChangeWord(pObject, Word::Tag, [bits](ULONG tag) { return tag & ~bits; });
+    return RemoveBits(pObject, Word::Tag, bits);
 }
 
 ULONG GetFlag(IUnknown* pObject)
@@ -97,12 +107,12 @@ ULONG GetFlag(IUnknown* pObject)
 
 ULONG SetFlag(IUnknown* pObject, ULONG bits)
 {
-    return ChangeWord(pObject, Word::Flags, [bits](ULONG flags) { return flags | bits; });
+    return AddBits(pObject, Word::Flags, bits);
 }
 
 ULONG ClearFlag(IUnknown* pObject, ULONG bits)
 {
-    return ChangeWord(pObject, Word::Flags, [bits](ULONG flags) { return flags & ~bits; });
+    return RemoveBits(pObject, Word::Flags, bits);
 }
 
 LONG GetTemplateID(IUnknown* pObject)

@@ -19,6 +19,19 @@ template <class I, class Item> std::vector<CComPtr<I>> Matching(LONG count, ULON
     return list;
 }
 
+// The project's menus or titles, read through their count and 1-based item properties.
+template <class I>
+std::vector<CComPtr<I>> ProjectList(IDSProjectData* pProject,
+                                    HRESULT (IDSProjectData::*countOf)(LONG*),
+                                    HRESULT (IDSProjectData::*itemOf)(LONG, I**), ULONG mask)
+{
+    LONG count = 0;
+    if (!pProject || FAILED((pProject->*countOf)(&count)))
+        return {};
+    return Matching<I>(count, mask,
+                       [&](LONG index, I** item) { return (pProject->*itemOf)(index, item); });
+}
+
 } // namespace
 
 bool MatchesTagMask(ULONG tag, ULONG mask)
@@ -28,21 +41,12 @@ bool MatchesTagMask(ULONG tag, ULONG mask)
 
 std::vector<CComPtr<IDSMenu>> GetMenuList(IDSProjectData* pProject, ULONG mask)
 {
-    LONG count = 0;
-    if (!pProject || FAILED(pProject->get_MenuCount(&count)))
-        return {};
-    return Matching<IDSMenu>(
-        count, mask, [&](LONG index, IDSMenu** menu) { return pProject->get_Menu(index, menu); });
+    return ProjectList(pProject, &IDSProjectData::get_MenuCount, &IDSProjectData::get_Menu, mask);
 }
 
 std::vector<CComPtr<IDSTitle>> GetTitleList(IDSProjectData* pProject, ULONG mask)
 {
-    LONG count = 0;
-    if (!pProject || FAILED(pProject->get_TitleCount(&count)))
-        return {};
-    return Matching<IDSTitle>(count, mask, [&](LONG index, IDSTitle** title) {
-        return pProject->get_Title(index, title);
-    });
+    return ProjectList(pProject, &IDSProjectData::get_TitleCount, &IDSProjectData::get_Title, mask);
 }
 
 std::vector<CComPtr<IDSMenuElement>> GetElementList(IUnknown* pHolder, ULONG mask)

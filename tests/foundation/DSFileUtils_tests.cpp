@@ -1,6 +1,7 @@
 #include "dsutils/DSFileUtils.h"
 
 #include "support/ScopedEnvironment.h"
+#include "support/ScratchFolder.h"
 
 #include "platform/Config.h"
 #include "platform/DebugOutput.h"
@@ -13,10 +14,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,32 +23,13 @@ namespace {
 namespace fs = std::filesystem;
 using FU = CDSFileUtils;
 
-// Every test runs in a home of its own below the test program's REELMARK_HOME (or the system
-// temporary folder when run by hand), so that nothing touches a real user's folders.
+// Every test runs in a home of its own, a scratch folder below the test program's home, so
+// that nothing touches a real user's folders.
 class FileUtils : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const char* outer = std::getenv("REELMARK_HOME");
-        fs::path base = outer && *outer ? fs::path(outer) : fs::temp_directory_path();
-        m_home = base / ("file-utils-" + std::to_string(getpid()));
-        fs::remove_all(m_home);
-        fs::create_directories(m_home);
-        m_homeVariable.emplace("REELMARK_HOME", m_home.c_str());
-        m_contentVariable.emplace("REELMARK_CONTENT", (m_home / "content").c_str());
-        m_pluginsVariable.emplace("REELMARK_PLUGINS", nullptr);
-        CDSFileUtils::ClearFileLog();
-    }
-
-    void TearDown() override
-    {
-        CDSFileUtils::ClearFileLog();
-        m_pluginsVariable.reset();
-        m_contentVariable.reset();
-        m_homeVariable.reset();
-        fs::remove_all(m_home);
-    }
+    void SetUp() override { CDSFileUtils::ClearFileLog(); }
+    void TearDown() override { CDSFileUtils::ClearFileLog(); }
 
     fs::path Temp() const { return m_home / "tmp" / "Reelmark_Temp"; }
 
@@ -81,11 +61,12 @@ protected:
         return P(path);
     }
 
+    ScratchFolder m_scratch;
+    fs::path m_home = m_scratch.Path();
+    ScopedEnvironment m_homeVariable{"REELMARK_HOME", m_home.c_str()};
+    ScopedEnvironment m_contentVariable{"REELMARK_CONTENT", (m_home / "content").c_str()};
+    ScopedEnvironment m_pluginsVariable{"REELMARK_PLUGINS", nullptr};
     CDSFileUtils m_files;
-    fs::path m_home;
-    std::optional<ScopedEnvironment> m_homeVariable;
-    std::optional<ScopedEnvironment> m_contentVariable;
-    std::optional<ScopedEnvironment> m_pluginsVariable;
 };
 
 // ---- folders

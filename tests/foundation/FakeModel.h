@@ -165,49 +165,37 @@ public:
 
     CComPtr<FakeMenu> AddMenu(LONG id, ULONG tag)
     {
-        CComPtr<FakeMenu> menu = FakeMenu::Create();
-        menu->id = id;
-        menu->tag = tag;
+        CComPtr<FakeMenu> menu = Make<FakeMenu>(id, tag);
         menu->project = this;
         menus.push_back(menu.p);
-        objects[id] = menu->GetUnknown();
         return menu;
     }
 
     CComPtr<FakeTitle> AddTitle(LONG id, ULONG tag, const wchar_t* name = L"")
     {
-        CComPtr<FakeTitle> title = FakeTitle::Create();
-        title->id = id;
-        title->tag = tag;
+        CComPtr<FakeTitle> title = Make<FakeTitle>(id, tag);
         title->name = name;
         title->project = this;
         titles.push_back(title.p);
-        objects[id] = title->GetUnknown();
         return title;
     }
 
-    // Appends an element to the menu and registers it with the project.
+    // Appends an element to the menu.
     template <class Element> CComPtr<Element> AddElement(FakeMenu* menu, LONG id, ULONG tag)
     {
-        CComPtr<Element> element = Element::Create();
-        element->id = id;
-        element->tag = tag;
+        CComPtr<Element> element = Make<Element>(id, tag);
         element->menu = menu;
         menu->elements.push_back(element.p);
-        objects[id] = element->GetUnknown();
         return element;
     }
 
     // Gives the button a text of its own.
     CComPtr<FakeText> AddText(FakeButton* button, LONG id, ULONG tag, const wchar_t* label)
     {
-        CComPtr<FakeText> text = FakeText::Create();
-        text->id = id;
-        text->tag = tag;
+        CComPtr<FakeText> text = Make<FakeText>(id, tag);
         text->label = label;
         text->menu = button->menu;
         button->texts.push_back(text);
-        objects[id] = text->GetUnknown();
         return text;
     }
 
@@ -223,6 +211,15 @@ public:
     std::map<LONG, CComPtr<IUnknown>> objects;
 
 private:
+    // A new object of the project, found by its ID.
+    template <class T> CComPtr<T> Make(LONG id, ULONG tag)
+    {
+        CComPtr<T> object = T::Create();
+        object->id = id;
+        object->tag = tag;
+        objects[id] = object->GetUnknown();
+        return object;
+    }
     template <class T> HRESULT Read(T* out, T value)
     {
         if (SUCCEEDED(readResult))

@@ -45,15 +45,4 @@ TEST(CFloatRect, UnionTakesTheOtherEdgeWhereANaNIsCompared)
     EXPECT_FLOAT_EQ(rect.bottom, -0.5f);
 }
 
-TEST(CFloatRect, AddressFillsTheRectangleInPlace)
-{
-    CFloatRect rect;
-    FloatRect* filled = &rect;
-    *filled = FloatRect{-1.0f, 1.0f, 1.0f, -1.0f};
-    EXPECT_FLOAT_EQ(rect.GetSizeX(), 2.0f);
-    EXPECT_FLOAT_EQ(rect.GetSizeY(), 2.0f);
-    static_cast<FloatRect*>(rect)->left = 0.0f;
-    EXPECT_FLOAT_EQ(rect.GetCenterX(), 0.5f);
-}
-
 } // namespace
