@@ -144,6 +144,7 @@ public:
 private:
     HRESULT LogFile(const wchar_t* category, const wchar_t* path, DWORD flags);
     HRESULT DeleteFiles(const FileList& files, bool force);
+    HRESULT DeleteAllLogged(bool force);
 
     HRESULT BaseFolder(DirectoryType type, std::wstring& folder);
     HRESULT TempFolder(std::wstring& folder);

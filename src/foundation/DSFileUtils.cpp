@@ -1,6 +1,7 @@
 #include "dsutils/DSFileUtils.h"
 
 #include "DirectoryListing.h"
+#include "FileOperations.h"
 #include "OwnedFolder.h"
 #include "TempFileRules.h"
 
@@ -15,17 +16,12 @@
 #include "platform/WideFormat.h"
 
 #include <chrono>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 CDSFileUtils::FileLog CDSFileUtils::sm_FileLog;
 
 namespace {
 
-namespace fs = std::filesystem;
 using Dir = CDSFileUtils::DirectoryType;
 
 constexpr const wchar_t* kTempFolderName = L"Reelmark_Temp";
@@ -90,49 +86,6 @@ const FolderRule* FindRule(Dir type)
             return &rule;
     }
     return nullptr;
-}
-
-fs::path Native(const std::wstring& path)
-{
-    return fs::path(WideToUtf8(path));
-}
-
-bool IsDirectory(const std::wstring& path)
-{
-    std::error_code error;
-    return !path.empty() && fs::is_directory(Native(path), error);
-}
-
-// A dangling symbolic link counts: writing through it would create a file elsewhere.
-bool Exists(const std::wstring& path)
-{
-    std::error_code error;
-    return fs::symlink_status(Native(path), error).type() != fs::file_type::not_found;
-}
-
-HRESULT MakeFolder(const std::wstring& path)
-{
-    if (IsDirectory(path))
-        return S_OK;
-    std::error_code error;
-    fs::create_directories(Native(path), error);
-    return error ? HResultFromErrno(error.value()) : S_OK;
-}
-
-// Removes a file or a symbolic link, never a folder (which a plain remove takes when empty).
-bool RemoveFile(const std::wstring& path)
-{
-    std::error_code error;
-    if (fs::symlink_status(Native(path), error).type() == fs::file_type::directory)
-        return false;
-    return fs::remove(Native(path), error) && !error;
-}
-
-bool RemoveTree(const std::wstring& path)
-{
-    std::error_code error;
-    fs::remove_all(Native(path), error);
-    return !error;
 }
 
 std::wstring OrDefault(const wchar_t* text, const wchar_t* fallback)
@@ -209,7 +162,7 @@ bool DeleteLoggedFile(const CDSFileUtils::FileInfo& file, bool force,
                       const std::wstring& tempFolder)
 {
     std::string shown = WideToUtf8(file.path);
-    if (!Exists(file.path)) {
+    if (!PathExists(file.path)) {
         TRACE_LINE("*** Temp file not created: %s\n", shown.c_str());
         return true;
     }
@@ -244,17 +197,6 @@ HRESULT RemoveTreeTwice(const std::wstring& folder)
     return RemoveTree(folder) ? S_OK : E_FAIL;
 }
 
-// Inode and device stand for the file index and volume serial number of the file.
-bool ReadFileIdentity(const wchar_t* path, struct stat& info)
-{
-    int fd = open(WideToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool read = fstat(fd, &info) == 0;
-    close(fd);
-    return read;
-}
-
 // "12.5" seconds become "12-50": a point would start the file's extension.
 std::wstring TimeSuffix(double seconds)
 {
@@ -268,7 +210,7 @@ std::wstring TimeSuffix(double seconds)
 
 std::wstring Stem(const wchar_t* path)
 {
-    return Utf8ToWide(Native(path).stem().string());
+    return Utf8ToWide(NativePath(path).stem().string());
 }
 
 template <class Operation> HRESULT HandOut(BSTR* out, Operation operation)
@@ -440,9 +382,10 @@ std::wstring CDSFileUtils::FreeCandidate(const std::wstring& folder, const std::
 {
     std::wstring candidate = Candidate(folder, base, extension, 0);
     for (int number = 1;; ++number) {
-        if ((flags & TempFile_Always) && Exists(candidate) && SUCCEEDED(CheckDeletable(candidate)))
+        if ((flags & TempFile_Always) && PathExists(candidate) &&
+            SUCCEEDED(CheckDeletable(candidate)))
             RemoveFile(candidate);
-        if (!unique || !Exists(candidate))
+        if (!unique || !PathExists(candidate))
             return candidate;
         candidate = Candidate(folder, base, extension, number);
     }
@@ -535,14 +478,8 @@ HRESULT CDSFileUtils::RecursiveEraseDirectory(const wchar_t* folder)
 HRESULT CDSFileUtils::EraseTempFiles(const wchar_t* category, bool wholeFolder)
 {
     KVUClearErrorStack();
-    if (!category || !*category) {
-        HRESULT result = S_OK;
-        for (const auto& [name, files] : sm_FileLog) {
-            if (DeleteFiles(files, wholeFolder) != S_OK)
-                result = S_FALSE;
-        }
-        return result;
-    }
+    if (!category || !*category)
+        return DeleteAllLogged(wholeFolder);
     CHECK_HR(CheckCategory(category));
     if (wholeFolder)
         return EraseCategoryFolder(category);
@@ -563,6 +500,18 @@ HRESULT CDSFileUtils::EraseCategoryFolder(const wchar_t* category)
     HRESULT hr = S_OK;
     CHECK_HR_ASSIGN(hr, EraseFiles(pattern.c_str()));
     return hr;
+}
+
+HRESULT CDSFileUtils::DeleteAllLogged(bool force)
+{
+    HRESULT result = S_OK;
+    for (const auto& [category, files] : sm_FileLog) {
+        HRESULT hr = S_OK;
+        CHECK_HR_ASSIGN(hr, DeleteFiles(files, force));
+        if (hr != S_OK)
+            result = hr;
+    }
+    return result;
 }
 
 HRESULT CDSFileUtils::DeleteFiles(const FileList& files, bool force)
@@ -613,14 +562,13 @@ HRESULT CDSFileUtils::ComposeChapterStillFilename(double seconds, const wchar_t*
 {
     KVUClearErrorStack();
     CHECK_NULL(pbstrFileName);
-    struct stat info = {};
-    if (!sourceFile || !ReadFileIdentity(sourceFile, info))
+    FileIdentity identity;
+    if (!sourceFile || !ReadFileIdentity(sourceFile, identity))
         return S_FALSE;
-    uint64_t index = info.st_ino;
-    std::wstring name =
-        FormatWide(L"CachedChapterStill_%ls_%d%d%u_%ls", Stem(sourceFile).c_str(),
-                   static_cast<int>(index >> 32), static_cast<int>(index & 0xFFFFFFFFu),
-                   static_cast<unsigned>(info.st_dev), TimeSuffix(seconds).c_str());
+    std::wstring name = FormatWide(
+        L"CachedChapterStill_%ls_%d%d%u_%ls", Stem(sourceFile).c_str(),
+        static_cast<int>(identity.index >> 32), static_cast<int>(identity.index & 0xFFFFFFFFu),
+        static_cast<unsigned>(identity.volume), TimeSuffix(seconds).c_str());
     CHECK_HR(GetFilePath(DirTemp, L"StillThumbnailCache", true, name.c_str(), L"png", false,
                          pbstrFileName, TempFile_OlderThanSixDays));
     return S_OK;

@@ -1,5 +1,7 @@
 #include "DirectoryListing.h"
 
+#include "FileOperations.h"
+
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -75,7 +77,7 @@ std::vector<DirectoryEntry> ListMatchingEntries(const std::wstring& folder,
 {
     std::vector<DirectoryEntry> entries;
     std::error_code error;
-    fs::path where = folder.empty() ? fs::path(".") : fs::path(WideToUtf8(folder));
+    fs::path where = folder.empty() ? fs::path(".") : NativePath(folder);
     for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
         std::wstring name = Utf8ToWide(it->path().filename().string());
         if (!MatchesWildcard(pattern, name))

@@ -1,5 +1,7 @@
 #include "OwnedFolder.h"
 
+#include "FileOperations.h"
+
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -12,7 +14,7 @@ namespace fs = std::filesystem;
 fs::path Resolved(const std::wstring& path)
 {
     std::error_code error;
-    fs::path absolute = fs::absolute(fs::path(WideToUtf8(path)), error);
+    fs::path absolute = fs::absolute(NativePath(path), error);
     if (error)
         return {};
     fs::path resolved = fs::weakly_canonical(absolute, error);
@@ -49,7 +51,7 @@ bool LiesWithin(const std::wstring& path, const std::wstring& root)
 
 bool HasParentStep(std::wstring_view path)
 {
-    for (const fs::path& part : fs::path(WideToUtf8(path))) {
+    for (const fs::path& part : NativePath(std::wstring(path))) {
         if (part == "..")
             return true;
     }
