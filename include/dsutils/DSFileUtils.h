@@ -131,10 +131,13 @@ public:
     // to the one the user chose (configuration 34 → 33) when that folder exists.
     HRESULT CleanupAllTempFiles();
 
-    // The cache path of a chapter still of sourceFile at a time: "StillThumbnailCache" of the
-    // temporary folder, "CachedChapterStill_<name>_<inode high><inode low><device>_<s-cc>.png",
-    // logged for deletion after six days. S_FALSE when the source cannot be opened.
-    HRESULT ComposeChapterStillFilename(double seconds, const wchar_t* sourceFile, BSTR* out);
+    // The cache path of a chapter still of sourceFile at a time: in "StillThumbnailCache" of
+    // the temporary folder (made when missing), "CachedChapterStill_<name>_<inode high>
+    // <inode low><device>_<seconds as %.2f with '-' for the point>.png", where name is the
+    // source's file name without extension; logged for deletion after six days. S_FALSE (out
+    // untouched) when the source cannot be opened; E_POINTER for a null out.
+    HRESULT ComposeChapterStillFilename(double seconds, const wchar_t* sourceFile,
+                                        BSTR* pbstrFileName);
 
     // The temporary-file log of the process.
     static const FileLog& GetFileLog() { return sm_FileLog; }
