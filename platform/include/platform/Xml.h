@@ -18,6 +18,8 @@ enum DOMNodeType : LONG
     NODE_PROCESSING_INSTRUCTION = 7,
     NODE_COMMENT = 8,
     NODE_DOCUMENT = 9,
+    // The DOCTYPE of a loaded document, kept so that saving writes it back.
+    NODE_DOCUMENT_TYPE = 10,
 };
 
 // The namespace of the typed-value attribute "dt:dt".
