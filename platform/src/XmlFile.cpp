@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +61,15 @@ std::string ResolvedTarget(const std::string& path)
     return target;
 }
 
+// A number for a temporary name that another writer is unlikely to pick.
+uint64_t RandomNumber(int attempt)
+{
+    uint64_t number = 0;
+    if (::getrandom(&number, sizeof number, GRND_NONBLOCK) != sizeof number)
+        number = (static_cast<uint64_t>(::getpid()) << 16) + static_cast<uint64_t>(attempt);
+    return number;
+}
+
 // A hidden name beside target that no file has yet, created for writing; -1 with errno set
 // when none could be made.
 int CreateTemporary(const std::string& target, std::string& name)
@@ -68,9 +77,8 @@ int CreateTemporary(const std::string& target, std::string& name)
     size_t slash = target.rfind('/');
     std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     std::string file = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::random_device random;
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        name = folder + "." + file + ".tmp" + std::to_string(random());
+        name = folder + "." + file + ".tmp" + std::to_string(RandomNumber(attempt));
         int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -97,7 +105,8 @@ namespace XmlFile {
 bool Read(std::wstring_view path, std::string& bytes, std::wstring& reason)
 {
     reason.clear();
-    int fd = ::open(WideToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so that a named pipe given as the path is refused rather than waited on.
+    int fd = ::open(WideToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = L"cannot open the file: " + ErrorText(errno);
         return false;

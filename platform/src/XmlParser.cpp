@@ -15,9 +15,12 @@
 
 namespace {
 
-constexpr unsigned kParseOptions =
-    pugi::parse_cdata | pugi::parse_wconv_attribute | pugi::parse_eol | pugi::parse_pi |
-    pugi::parse_comments | pugi::parse_declaration | pugi::parse_doctype | pugi::parse_fragment;
+// Whitespace between elements is dropped, but whitespace text that is an element's only child
+// is kept, so that an element whose text is " " reads back as written.
+constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_wconv_attribute |
+                                   pugi::parse_eol | pugi::parse_pi | pugi::parse_comments |
+                                   pugi::parse_declaration | pugi::parse_doctype |
+                                   pugi::parse_fragment | pugi::parse_ws_pcdata_single;
 
 // Longest piece of a bad reference quoted in a reason.
 constexpr size_t kQuotedReference = 32;

@@ -60,10 +60,16 @@ std::vector<XmlNodeRef> Keep(const XmlNodeContext& context, const pugi::xpath_no
     return kept;
 }
 
-// The nodes a query finds from the context node, in document order; E_INVALIDARG for a query
-// that is malformed or does not give a node set.
-HRESULT Evaluate(const XmlNodeContext& context, BSTR query, std::vector<XmlNodeRef>& found)
+// The nodes a query finds from the context node, in document order, with the out-pointer the
+// result goes to checked and emptied first; E_INVALIDARG for a query that is malformed or does
+// not give a node set.
+template <class Out>
+HRESULT Evaluate(const XmlNodeContext& context, BSTR query, std::vector<XmlNodeRef>& found,
+                 Out** out)
 {
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
     std::string text = ToUtf8(ViewOf(query));
     try {
         pugi::xpath_query compiled(text.c_str());
@@ -84,22 +90,16 @@ namespace XmlQuery {
 
 HRESULT SelectNodes(const XmlNodeContext& context, BSTR query, IXMLDOMNodeList** nodes)
 {
-    if (!nodes)
-        return E_POINTER;
-    *nodes = nullptr;
     std::vector<XmlNodeRef> found;
-    if (HRESULT hr = Evaluate(context, query, found); FAILED(hr))
+    if (HRESULT hr = Evaluate(context, query, found, nodes); FAILED(hr))
         return hr;
     return context.document->WrapList(found, nodes);
 }
 
 HRESULT SelectSingleNode(const XmlNodeContext& context, BSTR query, IXMLDOMNode** node)
 {
-    if (!node)
-        return E_POINTER;
-    *node = nullptr;
     std::vector<XmlNodeRef> found;
-    if (HRESULT hr = Evaluate(context, query, found); FAILED(hr))
+    if (HRESULT hr = Evaluate(context, query, found, node); FAILED(hr))
         return hr;
     for (const XmlNodeRef& ref : found)
         if (HRESULT hr = context.document->Wrap(ref, node); hr != S_FALSE)

@@ -151,20 +151,22 @@ TEST_F(XmlTest, DetachedNodesStayUsableAfterRemovalAndAfterTheDocumentIsReleased
     CComPtr<IXMLDOMNode> removed;
     CComPtr<IXMLDOMNode> inner;
     CComPtr<IXMLDOMNode> replaced;
+    CComPtr<IXMLDOMNode> overwritten;
     {
-        auto document = Parse(L"<Root><a><b>deep</b></a><c/><d/></Root>");
+        auto document = Parse(L"<Root><a><b>deep</b></a><c/><d><k/></d></Root>");
         CComPtr<IXMLDOMNode> root = Select(document, L"/Root");
         inner = Select(document, L"//b");
         ASSERT_EQ(root->removeChild(Select(root, L"a"), &removed), S_OK);
         CComPtr<IXMLDOMElement> e;
         ASSERT_EQ(document->createElement(CComBSTR(L"e"), &e), S_OK);
         ASSERT_EQ(root->replaceChild(e, Select(root, L"c"), &replaced), S_OK);
+        overwritten = Select(root, L"d/k");
+        ASSERT_EQ(Select(root, L"d")->put_text(CComBSTR(L"")), S_OK);
         EXPECT_EQ(XmlOf(root), L"<Root><e/><d/></Root>");
         // Removing and re-adding nodes while others are held exercises the collection of
         // detached nodes that no handle reaches.
         for (int i = 0; i < 2000; ++i)
             AppendElement(document, root, L"temp");
-        EXPECT_EQ(Select(root, L"d")->put_text(CComBSTR(L"")), S_OK);
         VARIANT_BOOL success;
         ASSERT_EQ(document->loadXML(CComBSTR(L"<Other/>"), &success), S_OK);
         EXPECT_EQ(
@@ -177,6 +179,7 @@ TEST_F(XmlTest, DetachedNodesStayUsableAfterRemovalAndAfterTheDocumentIsReleased
     }
     EXPECT_EQ(XmlOf(removed), L"<a><b>deep</b></a>");
     EXPECT_EQ(XmlOf(replaced), L"<c/>");
+    EXPECT_EQ(XmlOf(overwritten), L"<k/>");
     CComPtr<IXMLDOMNode> innerParent;
     ASSERT_EQ(inner->get_parentNode(&innerParent), S_OK);
     EXPECT_TRUE(innerParent.IsEqualObject(removed));
@@ -193,7 +196,13 @@ TEST_F(XmlTest, DetachedNodesStayUsableAfterRemovalAndAfterTheDocumentIsReleased
 
 TEST_F(XmlTest, RemovedAttributeKeepsItsValueAndLeavesTheElement)
 {
-    auto document = Parse(L"<Root a=\"1\" b=\"2\"/>");
+    auto document = Parse(L"<Root a=\"1\" b=\"2\"><Child c=\"3\"/></Root>");
+    CComPtr<IXMLDOMNode> onChild = Select(document, L"//@c");
+    CComPtr<IXMLDOMNode> child = Select(document, L"//Child");
+    ASSERT_EQ(Select(document, L"/Root")->removeChild(child, nullptr), S_OK);
+    CComQIPtr<IXMLDOMElement>(child)->setAttribute(CComBSTR(L"c"), CComVariant(L"4"));
+    EXPECT_EQ(TextOf(onChild), L"4");
+
     CComPtr<IXMLDOMNamedNodeMap> attributes;
     ASSERT_EQ(Select(document, L"/Root")->get_attributes(&attributes), S_OK);
     CComPtr<IXMLDOMNode> held = Select(document, L"/Root/@b");
@@ -393,6 +402,16 @@ TEST_F(XmlTest, InsertionsThatWouldBreakTheTreeAreRefused)
 
     ASSERT_EQ(a->insertBefore(text, CComVariant(b), nullptr), S_OK);
     EXPECT_EQ(XmlOf(a), L"<a>t<b/></a>");
+
+    CComPtr<IXMLDOMNode> declaration;
+    ASSERT_EQ(document->createProcessingInstruction(CComBSTR(L"xml"), CComBSTR(L"version=\"1.0\""),
+                                                    &declaration),
+              S_OK);
+    EXPECT_EQ(document->appendChild(declaration, nullptr), E_INVALIDARG);
+    CComPtr<IXMLDOMElement> root;
+    document->get_documentElement(&root);
+    ASSERT_EQ(document->insertBefore(declaration, CComVariant(root), nullptr), S_OK);
+    EXPECT_EQ(document->insertBefore(text, CComVariant(declaration), nullptr), E_INVALIDARG);
 }
 
 TEST_F(XmlTest, FailedSaveLeavesTheEarlierFileAsItWas)
@@ -492,7 +511,9 @@ TEST_F(XmlTest, ReferencesDecodeAndSpecialCharactersSurviveARoundTrip)
 
     auto root = SelectElement(document, L"/Root");
     root->setAttribute(CComBSTR(L"b"), CComVariant(L"line\none\t<&>\""));
+    AppendElement(document, root, L"space")->put_text(CComBSTR(L" "));
     auto copy = Parse(XmlOf(document).c_str());
+    EXPECT_EQ(TextOf(Select(copy, L"//space")), L" ");
     CComVariant b;
     SelectElement(copy, L"/Root")->getAttribute(CComBSTR(L"b"), &b);
     EXPECT_TRUE(b == CComVariant(L"line\none\t<&>\""));
