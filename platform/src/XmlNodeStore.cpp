@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <unordered_set>
 
 namespace {
@@ -15,6 +16,15 @@ constexpr const char* kCarrierName = "#attribute";
 // Detached nodes made between two collections at the least; later the budget follows the
 // size of the last collection, so that collecting costs a constant share of detaching.
 constexpr size_t kMinimumCollectBudget = 64;
+
+// pugixml reports a failed allocation with a null node; here it is the one exception the
+// platform throws.
+pugi::xml_node Allocated(pugi::xml_node node)
+{
+    if (!node)
+        throw std::bad_alloc();
+    return node;
+}
 
 } // namespace
 
@@ -52,15 +62,15 @@ XmlNode* XmlNodeStore::Find(const void* key) const
 pugi::xml_node XmlNodeStore::NewDetached(pugi::xml_node_type type)
 {
     BeforeDetaching();
-    return Holding().append_child(type);
+    return Allocated(Holding().append_child(type));
 }
 
 pugi::xml_node XmlNodeStore::CopyDetached(pugi::xml_node source, bool deep)
 {
     BeforeDetaching();
     if (deep)
-        return Holding().append_copy(source);
-    pugi::xml_node copy = Holding().append_child(source.type());
+        return Allocated(Holding().append_copy(source));
+    pugi::xml_node copy = Allocated(Holding().append_child(source.type()));
     copy.set_name(source.name());
     copy.set_value(source.value());
     for (pugi::xml_attribute attribute : source.attributes())
@@ -104,13 +114,17 @@ pugi::xml_node XmlNodeStore::Place(pugi::xml_node node, pugi::xml_node parent,
 {
     if (node.root() == parent.root())
         return before ? parent.insert_move_before(node, before) : parent.append_move(node);
-    pugi::xml_node copy =
-        before ? parent.insert_copy_before(node, before) : parent.append_copy(node);
-    if (copy) {
-        MoveHandles(node, copy);
-        node.parent().remove_child(node);
-    }
+    pugi::xml_node copy = CopyInto(node, parent, before);
+    MoveHandles(node, copy);
+    node.parent().remove_child(node);
     return copy;
+}
+
+pugi::xml_node XmlNodeStore::CopyInto(pugi::xml_node source, pugi::xml_node parent,
+                                      pugi::xml_node before)
+{
+    return Allocated(before ? parent.insert_copy_before(source, before)
+                            : parent.append_copy(source));
 }
 
 void XmlNodeStore::ReplaceTree(std::unique_ptr<pugi::xml_document> tree)
@@ -128,7 +142,7 @@ void XmlNodeStore::ReplaceTree(std::unique_ptr<pugi::xml_document> tree)
 pugi::xml_node XmlNodeStore::NewCarrier()
 {
     BeforeDetaching();
-    return Holding().append_child(kCarrierName);
+    return Allocated(Holding().append_child(kCarrierName));
 }
 
 bool XmlNodeStore::HasHandlesIn(pugi::xml_node top) const

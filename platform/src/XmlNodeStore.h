@@ -55,9 +55,15 @@ public:
 
     // Puts node under parent before `before` (appended when before is null): moved when both
     // stand in the same pugixml document, else copied with the handles moved onto the copy
-    // and the original destroyed. Null when pugixml refuses, as it does for a move of a node
-    // into its own subtree.
+    // and the original destroyed. Null when pugixml refuses the move, as it does for a move of
+    // a node into its own subtree; the caller has checked that the node may stand there.
+    // Like every function here that makes nodes, it throws std::bad_alloc when pugixml cannot
+    // allocate them.
     pugi::xml_node Place(pugi::xml_node node, pugi::xml_node parent, pugi::xml_node before);
+
+    // A copy of source (of any document) under parent before `before`, or appended.
+    static pugi::xml_node CopyInto(pugi::xml_node source, pugi::xml_node parent,
+                                   pugi::xml_node before);
 
     // Makes tree the document's tree; the old tree's nodes that handles point into move to
     // the holding area.

@@ -106,8 +106,7 @@ HRESULT PlaceChild(const XmlNodeContext& parent, IXMLDOMNode* newChild, pugi::xm
         return E_INVALIDARG;
     pugi::xml_node target = parent.ref.node;
     if (child.document != parent.document)
-        placed = before ? target.insert_copy_before(child.ref.node, before)
-                        : target.append_copy(child.ref.node);
+        placed = XmlNodeStore::CopyInto(child.ref.node, target, before);
     else if (child.ref.node == before)
         placed = before;
     else
@@ -125,7 +124,7 @@ HRESULT CloneDocument(const XmlNodeContext& context, bool deep, IXMLDOMNode** cl
     CComPtr<XmlDocument> copy = XmlDocument::Create();
     if (deep)
         for (pugi::xml_node child : context.ref.node.children())
-            copy->Store().Tree().append_copy(child);
+            XmlNodeStore::CopyInto(child, copy->Store().Tree(), pugi::xml_node());
     *clone = copy.Detach();
     return S_OK;
 }

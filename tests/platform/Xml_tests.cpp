@@ -552,6 +552,106 @@ TEST_F(XmlTest, NullArgumentsAreRefused)
     EXPECT_EQ(root->setAttribute(nullptr, CComVariant(L"v")), E_INVALIDARG);
 }
 
+TEST_F(XmlTest, LoadReadsTheEncodingsItDetects)
+{
+    WriteBytes("bom8.xml", "\xEF\xBB\xBF<r>\xC3\xA9</r>");
+    WriteBytes("be16.xml", std::string("\xFE\xFF\0<\0r\0>\0\xE9\0<\0/\0r\0>", 18));
+    WriteBytes("le16.xml", std::string("<\0r\0>\0\xE9\0<\0/\0r\0>\0", 16));
+    WriteBytes("latin1.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>\xE9</r>");
+    for (const char* name : {"bom8.xml", "be16.xml", "le16.xml", "latin1.xml"}) {
+        auto document = NewDocument();
+        VARIANT_BOOL success = VARIANT_FALSE;
+        EXPECT_EQ(document->load(CComVariant(PathOf(name).c_str()), &success), S_OK) << name;
+        EXPECT_EQ(TextOf(document), L"\u00E9") << name;
+    }
+}
+
+TEST_F(XmlTest, SaveKeepsThePermissionsAndLinkOfTheFileItReplaces)
+{
+    WriteBytes("target.xml", "<Old/>");
+    fs::permissions(m_folder / "target.xml",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("target.xml", m_folder / "link.xml");
+    auto document = Parse(L"<New/>");
+    ASSERT_EQ(document->save(CComVariant(PathOf("link.xml").c_str())), S_OK);
+    EXPECT_TRUE(fs::is_symlink(m_folder / "link.xml"));
+    EXPECT_EQ(ReadBytes("target.xml"), "<New/>\n");
+    EXPECT_EQ(fs::status(m_folder / "target.xml").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(XmlTest, OneNodeIsOneObjectAndChildListsAreSnapshots)
+{
+    auto document = Parse(L"<Root><a/><b/></Root>");
+    CComPtr<IXMLDOMNode> root = Select(document, L"/Root");
+    CComPtr<IXMLDOMNode> first;
+    root->get_firstChild(&first);
+    EXPECT_EQ(first.p, Select(document, L"//a").p);
+    CComPtr<IXMLDOMNode> parent;
+    first->get_parentNode(&parent);
+    EXPECT_EQ(parent.p, root.p);
+
+    CComPtr<IXMLDOMNodeList> children;
+    ASSERT_EQ(root->get_childNodes(&children), S_OK);
+    ASSERT_EQ(root->removeChild(first, nullptr), S_OK);
+    CComPtr<IXMLDOMNode> item;
+    std::wstring names;
+    while (children->nextNode(&item) == S_OK) {
+        CComBSTR name;
+        item->get_nodeName(&name);
+        names += name.Str();
+    }
+    EXPECT_EQ(names, L"ab");
+    EXPECT_FALSE(item);
+}
+
+TEST_F(XmlTest, CreateNodeMakesEachKindByNumberOrName)
+{
+    auto document = Parse(L"<Root/>");
+    CComPtr<IXMLDOMNode> root = Select(document, L"/Root");
+    CComPtr<IXMLDOMNode> node;
+    ASSERT_EQ(document->createNode(CComVariant(LONG{NODE_ELEMENT}), CComBSTR(L"p:e"),
+                                   CComBSTR(L"urn:p"), &node),
+              S_OK);
+    root->appendChild(node, nullptr);
+    ASSERT_EQ(document->createNode(CComVariant(L"comment"), nullptr, nullptr, &node), S_OK);
+    node->put_text(CComBSTR(L"note"));
+    root->appendChild(node, nullptr);
+    ASSERT_EQ(
+        document->createNode(CComVariant(LONG{NODE_ATTRIBUTE}), CComBSTR(L"at"), nullptr, &node),
+        S_OK);
+    EXPECT_EQ(root->appendChild(node, nullptr), E_INVALIDARG);
+    EXPECT_EQ(XmlOf(root), L"<Root><p:e xmlns:p=\"urn:p\"/><!--note--></Root>");
+    EXPECT_EQ(document->createNode(CComVariant(LONG{11}), CComBSTR(L"f"), nullptr, &node),
+              E_INVALIDARG);
+}
+
+TEST_F(XmlTest, DataTypeUsesThePrefixInScopeAndChecksRanges)
+{
+    auto document = Parse(L"<Root xmlns:d=\"urn:schemas-microsoft-com:datatypes\"><n/></Root>");
+    CComPtr<IXMLDOMNode> n = Select(document, L"//n");
+    ASSERT_EQ(n->put_dataType(CComBSTR(L"ui4")), S_OK);
+    EXPECT_EQ(XmlOf(n), L"<n d:dt=\"ui4\"/>");
+    EXPECT_EQ(n->put_nodeTypedValue(CComVariant(L"4294967296")), DISP_E_TYPEMISMATCH);
+    ASSERT_EQ(n->put_nodeTypedValue(CComVariant(L"4294967295")), S_OK);
+    CComVariant value;
+    ASSERT_EQ(n->get_nodeTypedValue(&value), S_OK);
+    EXPECT_EQ(value.vt, VT_UI4);
+    EXPECT_EQ(value.ulVal, 4294967295u);
+}
+
+TEST_F(XmlTest, CloneOfADocumentIsANewIndependentDocument)
+{
+    auto document = Parse(L"<Root a=\"1\"/>");
+    CComPtr<IXMLDOMNode> clone;
+    ASSERT_EQ(document->cloneNode(VARIANT_TRUE, &clone), S_OK);
+    CComQIPtr<IXMLDOMDocument> copy(clone);
+    ASSERT_TRUE(copy);
+    SelectElement(copy, L"/Root")->setAttribute(CComBSTR(L"a"), CComVariant(L"2"));
+    EXPECT_EQ(XmlOf(document), L"<Root a=\"1\"/>\n");
+    EXPECT_EQ(XmlOf(copy), L"<Root a=\"2\"/>\n");
+}
+
 TEST_F(XmlTest, DocumentsAreCreatableThroughTheClassFactory)
 {
     ASSERT_EQ(RegisterXmlClasses(), S_OK);
