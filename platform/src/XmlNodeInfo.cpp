@@ -58,9 +58,10 @@ std::string DeclarationText(pugi::xml_node declaration)
     for (pugi::xml_attribute attribute : declaration.attributes()) {
         std::string_view value = attribute.value();
         char quote = value.find('"') == std::string_view::npos ? '"' : '\'';
-        text += (text.empty() ? "" : " ") + std::string(attribute.name()) + '=' + quote;
-        text += value;
-        text += quote;
+        if (!text.empty())
+            text += ' ';
+        text.append(attribute.name()).append(1, '=').append(1, quote);
+        text.append(value).append(1, quote);
     }
     return text;
 }

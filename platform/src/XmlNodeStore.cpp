@@ -17,13 +17,13 @@ constexpr const char* kCarrierName = "#attribute";
 // size of the last collection, so that collecting costs a constant share of detaching.
 constexpr size_t kMinimumCollectBudget = 64;
 
-// pugixml reports a failed allocation with a null node; here it is the one exception the
-// platform throws.
-pugi::xml_node Allocated(pugi::xml_node node)
+// pugixml reports a failed allocation with a null node or attribute; here it becomes the one
+// exception the platform throws.
+template <class Made> Made Allocated(Made made)
 {
-    if (!node)
+    if (!made)
         throw std::bad_alloc();
-    return node;
+    return made;
 }
 
 } // namespace
@@ -81,13 +81,13 @@ pugi::xml_node XmlNodeStore::CopyDetached(pugi::xml_node source, bool deep)
 XmlNodeRef XmlNodeStore::CopyDetachedAttribute(pugi::xml_attribute source)
 {
     pugi::xml_node carrier = NewCarrier();
-    return XmlNodeRef{carrier, carrier.append_copy(source)};
+    return XmlNodeRef{carrier, Allocated(carrier.append_copy(source))};
 }
 
 XmlNodeRef XmlNodeStore::NewDetachedAttribute(const char* name)
 {
     pugi::xml_node carrier = NewCarrier();
-    return XmlNodeRef{carrier, carrier.append_attribute(name)};
+    return XmlNodeRef{carrier, Allocated(carrier.append_attribute(name))};
 }
 
 pugi::xml_node XmlNodeStore::Detach(pugi::xml_node node)
