@@ -4,6 +4,8 @@
 #include "ProductionPanel.h"
 #include "SourcePanel.h"
 
+#include "platform/Check.h"
+#include "platform/ErrorStack.h"
 #include "platform/StringConv.h"
 #include "platform/Variant.h"
 
@@ -68,6 +70,20 @@ std::wstring LocalName(const std::wstring& name, bool withProtocol)
     return name;
 }
 
+// Names the file a failure is about on the error stack.
+HRESULT ReportFileFailure(HRESULT hr, const char* step, const std::wstring& file)
+{
+    if (FAILED(hr))
+        LOG_HR(hr, (std::string(step) + " \"" + WideToUtf8(file) + "\"").c_str());
+    return hr;
+}
+
+HRESULT CreateSourcePanel(const SourceRequest& request, CComPtr<SourcePanel>& panel)
+{
+    return ReportFileFailure(SourcePanel::CreateChecked(request, panel),
+                             "SourcePanel::CreateChecked", request.file);
+}
+
 } // namespace
 
 HRESULT Production::InsertSource(LONG position, Panel* panel, IUnknown** out)
@@ -87,6 +103,7 @@ HRESULT Production::InsertSource(LONG position, Panel* panel, IUnknown** out)
 HRESULT Production::AddSourceFile(LONG position, BSTR file, double inPoint, double outPoint,
                                   VARIANT_BOOL useNativeAudio, IUnknown** panel)
 {
+    KVUClearErrorStack();
     SourceRequest request;
     request.file = CComBSTR(file).Str();
     if (request.file.empty())
@@ -95,7 +112,7 @@ HRESULT Production::AddSourceFile(LONG position, BSTR file, double inPoint, doub
     request.outPoint = outPoint;
     request.nativeAudio = useNativeAudio != VARIANT_FALSE;
     CComPtr<SourcePanel> source;
-    HRESULT hr = SourcePanel::CreateChecked(request, source);
+    HRESULT hr = CreateSourcePanel(request, source);
     return FAILED(hr) ? hr : InsertSource(position, source, panel);
 }
 
@@ -155,6 +172,7 @@ HRESULT Production::AddAudioObject(IUnknown* audio, IUnknown** out)
 
 HRESULT Production::AddProductionAudio(BSTR file, LONG kind, double start, IUnknown** audio)
 {
+    KVUClearErrorStack();
     if (audio)
         *audio = nullptr;
     AudioPlacement placement;
@@ -163,7 +181,7 @@ HRESULT Production::AddProductionAudio(BSTR file, LONG kind, double start, IUnkn
         return E_INVALIDARG;
     MediaInfo info = ProbeMediaFile(placement.file);
     if (FAILED(info.readResult))
-        return info.readResult;
+        return ReportFileFailure(info.readResult, "ProbeMediaFile", placement.file);
     placement.id = NextId();
     placement.kind = kind;
     placement.start = start;
@@ -173,6 +191,7 @@ HRESULT Production::AddProductionAudio(BSTR file, LONG kind, double start, IUnkn
 HRESULT Production::AddProductionSmartAudio(BSTR file, LONG kind, double start, double duration,
                                             IUnknown** audio)
 {
+    KVUClearErrorStack();
     if (audio)
         *audio = nullptr;
     AudioPlacement placement;
@@ -182,7 +201,8 @@ HRESULT Production::AddProductionSmartAudio(BSTR file, LONG kind, double start, 
     SmartAudioDescription track;
     HRESULT hr = ReadSmartAudioFile(placement.file, track);
     if (hr != S_OK)
-        return FAILED(hr) ? hr : E_INVALIDARG;
+        return ReportFileFailure(FAILED(hr) ? hr : E_INVALIDARG, "ReadSmartAudioFile",
+                                 placement.file);
     placement.id = NextId();
     placement.kind = kind;
     placement.start = start;
@@ -207,6 +227,7 @@ HRESULT Production::Add3DVOBMoniker(LONG position, BSTR moniker, tagENM_3DSOURCE
                                     VARIANT_BOOL leftEyeFirst, VARIANT_BOOL useNativeAudio,
                                     IUnknown** panel)
 {
+    KVUClearErrorStack();
     SourceRequest request;
     request.file = CComBSTR(moniker).Str();
     if (request.file.size() <= 4 || CompareNoCase(request.file.substr(0, 4), L"vob:") != 0)
@@ -215,7 +236,7 @@ HRESULT Production::Add3DVOBMoniker(LONG position, BSTR moniker, tagENM_3DSOURCE
     request.stereoType = type;
     request.leftEyeFirst = leftEyeFirst != VARIANT_FALSE;
     CComPtr<SourcePanel> source;
-    HRESULT hr = SourcePanel::CreateChecked(request, source);
+    HRESULT hr = CreateSourcePanel(request, source);
     return FAILED(hr) ? hr : InsertSource(position, source, panel);
 }
 
@@ -223,6 +244,7 @@ HRESULT Production::Add3DSourceFiles(SAFEARRAY* files, SAFEARRAY* sourceTypes,
                                      SAFEARRAY* leftEyeFirst, LONG position,
                                      VARIANT_BOOL withProtocol, IUnknown** first)
 {
+    KVUClearErrorStack();
     if (first)
         *first = nullptr;
     LONG upper = -1;
@@ -236,7 +258,7 @@ HRESULT Production::Add3DSourceFiles(SAFEARRAY* files, SAFEARRAY* sourceTypes,
         request.stereoType = ElementOr<LONG>(sourceTypes, i, ENM_3DSOURCE_2D);
         request.leftEyeFirst = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VARIANT_TRUE) != 0;
         CComPtr<SourcePanel> panel;
-        HRESULT hr = SourcePanel::CreateChecked(request, panel);
+        HRESULT hr = CreateSourcePanel(request, panel);
         if (FAILED(hr))
             return hr;
         panels.push_back(panel);

@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 
 #include "platform/ErrorStack.h"
+#include "platform/Xml.h"
 
 #include <filesystem>
 #include <fstream>
@@ -230,6 +231,85 @@ TEST_F(FrameExtraction, RewrittenPictureIsReadAgain)
     ASSERT_EQ(S_OK, graph->ExtractThumbnail(0.0, SIZE{40, 30}, &pixels));
     TaskPixels second(pixels);
     EXPECT_EQ(0xFFu, second.get()[40 * 15 * 4]);
+}
+
+TEST_F(FrameExtraction, SideBySideSourceShowsTheViewThatComesFirst)
+{
+    std::wstring clip = MakeClip("stereo.mp4");
+    for (VARIANT_BOOL leftFirst : {VARIANT_TRUE, VARIANT_FALSE}) {
+        CComPtr<IKVEProductionData> production = NewProduction();
+        CComPtr<IUnknown> panel;
+        ASSERT_EQ(S_OK,
+                  Edit(production)
+                      ->Add3DVOBMoniker(0, CComBSTR(L"vob:" + clip), ENM_3DSOURCE_SIDE_BY_SIDE,
+                                        leftFirst, VARIANT_TRUE, &panel));
+        double aspect = 0;
+        CComQIPtr<ISourceFile>(panel)->get_AspectRatio(&aspect);
+        EXPECT_NEAR(2.0 / 3.0, aspect, 1e-9);
+        ASSERT_EQ(S_OK, production->put_UseSourceAspectRatio(VARIANT_FALSE));
+        BgraImage frame;
+        ASSERT_EQ(S_OK, Extract(production, 0.01, 64, 48, frame));
+        DWORD expected = leftFirst ? LeftColourOfFrame(0) : RightColourOfFrame(0);
+        EXPECT_COLOUR_NEAR(expected, frame.PixelAt(4, 24), 24);
+        EXPECT_COLOUR_NEAR(expected, frame.PixelAt(60, 24), 24);
+    }
+}
+
+TEST_F(FrameExtraction, PanAndZoomShowsOnlyItsPartOfThePicture)
+{
+    ASSERT_EQ(S_OK, RegisterXmlClasses());
+    std::wstring clip = MakeClip("clip.mp4");
+    CComPtr<IKVEProductionData> production = NewProduction();
+    ASSERT_EQ(S_OK, production->put_UseSourceAspectRatio(VARIANT_FALSE));
+    CComPtr<IUnknown> panel;
+    ASSERT_EQ(S_OK,
+              Edit(production)->AddSourceFile(0, CComBSTR(clip), 0.0, 0.0, VARIANT_TRUE, &panel));
+    CComPtr<IXMLDOMDocument> document;
+    ASSERT_EQ(S_OK, CreateXMLDocument(&document));
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    ASSERT_EQ(S_OK,
+              document->loadXML(
+                  CComBSTR(L"<PanZoom x=\"0.5\" y=\"0\" width=\"0.5\" height=\"1\"/>"), &loaded));
+    CComPtr<IXMLDOMElement> effect;
+    document->get_documentElement(&effect);
+    ASSERT_EQ(S_OK, CComQIPtr<ISourceFile>(panel)->PutPanZoomEffect(effect));
+    BgraImage frame;
+    ASSERT_EQ(S_OK, Extract(production, 9 / 25.0 + 0.01, 64, 48, frame));
+    EXPECT_COLOUR_NEAR(RightColourOfFrame(9), frame.PixelAt(4, 24), 24);
+    EXPECT_COLOUR_NEAR(RightColourOfFrame(9), frame.PixelAt(60, 24), 24);
+}
+
+TEST_F(FrameExtraction, TurnedSourceStandsUpright)
+{
+    BgraImage picture(40, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            picture.SetPixel(x, y, x < 20 ? 0xFFFF0000 : 0xFF00FF00);
+    std::wstring path = m_folder.File("wide.png");
+    ASSERT_EQ(S_OK, SaveImageFile(picture, path));
+    CComPtr<IKVEProductionData> production = NewProduction();
+    CComPtr<IUnknown> panel;
+    ASSERT_EQ(S_OK,
+              Edit(production)->AddSourceFile(0, CComBSTR(path), 0.0, 0.0, VARIANT_FALSE, &panel));
+    ASSERT_EQ(S_OK, CComQIPtr<ISourceFile>(panel)->put_Rotation(90));
+    BgraImage frame;
+    ASSERT_EQ(S_OK, Extract(production, 0.0, 80, 80, frame));
+    // Turned clockwise, the red left half goes to the top; the tall picture is pillarboxed.
+    EXPECT_EQ(0xFFFF0000u, frame.PixelAt(40, 10));
+    EXPECT_EQ(0xFF00FF00u, frame.PixelAt(40, 70));
+    EXPECT_EQ(kBlack, frame.PixelAt(5, 40));
+}
+
+TEST_F(FrameExtraction, MissingSourceIsRefusedWithItsNameOnTheErrorStack)
+{
+    CComPtr<IKVEProductionData> production = NewProduction();
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
+              Edit(production)
+                  ->AddSourceFile(0, CComBSTR(m_folder.File("nowhere.mp4")), 0.0, 0.0, VARIANT_TRUE,
+                                  nullptr));
+    std::vector<std::wstring> stack = KVUGetErrorStack();
+    ASSERT_EQ(1u, stack.size());
+    EXPECT_NE(std::wstring::npos, stack[0].find(L"nowhere.mp4"));
 }
 
 TEST_F(FrameExtraction, TruncatedClipCannotBeAdded)
