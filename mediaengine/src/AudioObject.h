@@ -2,6 +2,7 @@
 // end offset, and smart audio tracks arranged to fit.
 #pragma once
 
+#include "OutValue.h"
 #include "Panel.h"
 #include "SmartAudioFile.h"
 
@@ -44,45 +45,40 @@ public:
     HRESULT get_FileName(BSTR* file) override { return CComBSTR(m_placement.file).CopyTo(file); }
     HRESULT get_Repeat(VARIANT_BOOL* repeat) override
     {
-        return GetFlag(m_placement.repeat, repeat);
+        return ReturnFlag(repeat, m_placement.repeat);
     }
     HRESULT put_Repeat(VARIANT_BOOL repeat) override
     {
         m_placement.repeat = repeat != VARIANT_FALSE;
         return S_OK;
     }
-    HRESULT get_ID(LONG* id) override { return GetValue(m_placement.id, id); }
-    HRESULT get_Kind(LONG* kind) override { return GetValue(m_placement.kind, kind); }
+    HRESULT get_ID(LONG* id) override { return ReturnValue(id, m_placement.id); }
+    HRESULT get_Kind(LONG* kind) override { return ReturnValue(kind, m_placement.kind); }
     HRESULT get_StartOffset(double* seconds) override
     {
-        return GetValue(m_placement.start, seconds);
+        return ReturnValue(seconds, m_placement.start);
     }
     HRESULT put_StartOffset(double seconds) override { return PutTime(m_placement.start, seconds); }
-    HRESULT get_EndOffset(double* seconds) override { return GetValue(m_placement.end, seconds); }
+    HRESULT get_EndOffset(double* seconds) override
+    {
+        return ReturnValue(seconds, m_placement.end);
+    }
     HRESULT put_EndOffset(double seconds) override { return PutTime(m_placement.end, seconds); }
-    HRESULT get_FadeIn(double* seconds) override { return GetValue(m_placement.fadeIn, seconds); }
+    HRESULT get_FadeIn(double* seconds) override
+    {
+        return ReturnValue(seconds, m_placement.fadeIn);
+    }
     HRESULT put_FadeIn(double seconds) override { return PutTime(m_placement.fadeIn, seconds); }
-    HRESULT get_FadeOut(double* seconds) override { return GetValue(m_placement.fadeOut, seconds); }
+    HRESULT get_FadeOut(double* seconds) override
+    {
+        return ReturnValue(seconds, m_placement.fadeOut);
+    }
     HRESULT put_FadeOut(double seconds) override { return PutTime(m_placement.fadeOut, seconds); }
 
 protected:
     explicit AudioObjectBase(AudioPlacement placement) : m_placement(std::move(placement)) {}
 
 private:
-    template <class T> static HRESULT GetValue(const T& value, T* out)
-    {
-        if (!out)
-            return E_POINTER;
-        *out = value;
-        return S_OK;
-    }
-    static HRESULT GetFlag(bool value, VARIANT_BOOL* out)
-    {
-        if (!out)
-            return E_POINTER;
-        *out = value ? VARIANT_TRUE : VARIANT_FALSE;
-        return S_OK;
-    }
     static HRESULT PutTime(double& target, double seconds)
     {
         if (!(seconds >= 0.0))
@@ -108,10 +104,7 @@ public:
     HRESULT get_Title(BSTR* title) override { return CComBSTR(m_track.title).CopyTo(title); }
     HRESULT get_MaxDuration(double* seconds) override
     {
-        if (!seconds)
-            return E_POINTER;
-        *seconds = m_track.maxDuration;
-        return S_OK;
+        return ReturnValue(seconds, m_track.maxDuration);
     }
 
     const SmartAudioDescription& Track() const { return m_track; }

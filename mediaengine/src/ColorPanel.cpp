@@ -1,4 +1,5 @@
 #include "ColorPanel.h"
+#include "OutValue.h"
 
 HRESULT ColorPanel::DoSetDuration(double seconds)
 {
@@ -8,10 +9,7 @@ HRESULT ColorPanel::DoSetDuration(double seconds)
 
 HRESULT ColorPanel::get_Color(DWORD* colour)
 {
-    if (!colour)
-        return E_POINTER;
-    *colour = m_colour;
-    return S_OK;
+    return ReturnValue(colour, m_colour);
 }
 
 HRESULT ColorPanel::put_Color(DWORD colour)

@@ -1,4 +1,5 @@
 #include "GraphManager.h"
+#include "OutValue.h"
 
 #include "Production.h"
 
@@ -13,10 +14,7 @@ HRESULT GraphManager::SetParentWindow(HWND window)
 
 HRESULT GraphManager::GetParentWindow(HWND* window)
 {
-    if (!window)
-        return E_POINTER;
-    *window = m_window;
-    return S_OK;
+    return ReturnValue(window, m_window);
 }
 
 HRESULT GraphManager::SetProduction(IUnknown* production)
@@ -44,10 +42,7 @@ HRESULT GraphManager::SetAutoShowPreview(VARIANT_BOOL show)
 
 HRESULT GraphManager::GetAutoShowPreview(VARIANT_BOOL* show)
 {
-    if (!show)
-        return E_POINTER;
-    *show = m_autoShow ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return ReturnFlag(show, m_autoShow);
 }
 
 HRESULT GraphManager::GetGraphContext(LONG* mode, IUnknown** context)
@@ -78,10 +73,7 @@ HRESULT GraphManager::Preview()
 
 HRESULT GraphManager::GetPreviewState(LONG* state)
 {
-    if (!state)
-        return E_POINTER;
-    *state = m_state;
-    return S_OK;
+    return ReturnValue(state, m_state);
 }
 
 HRESULT GraphManager::Stop()

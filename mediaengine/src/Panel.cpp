@@ -1,4 +1,5 @@
 #include "Panel.h"
+#include "OutValue.h"
 
 Panel* PanelOf(IUnknown* object)
 {
@@ -8,10 +9,7 @@ Panel* PanelOf(IUnknown* object)
 
 HRESULT AudioSettings::GetVolume(double* level) const
 {
-    if (!level)
-        return E_POINTER;
-    *level = volume;
-    return S_OK;
+    return ReturnValue(level, volume);
 }
 
 HRESULT AudioSettings::PutVolume(double level)
@@ -24,10 +22,7 @@ HRESULT AudioSettings::PutVolume(double level)
 
 HRESULT AudioSettings::GetNative(VARIANT_BOOL* use) const
 {
-    if (!use)
-        return E_POINTER;
-    *use = native ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return ReturnFlag(use, native);
 }
 
 HRESULT AudioSettings::PutNative(VARIANT_BOOL use)

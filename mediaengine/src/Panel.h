@@ -3,6 +3,7 @@
 #pragma once
 
 #include "EffectData.h"
+#include "OutValue.h"
 #include "XmlHelpers.h"
 
 #include "model/KVEPanels.h"
@@ -87,34 +88,10 @@ class PanelObject : public ComObject<Derived, IBaseObject, IKVEEffectInfo, Extra
 public:
     IBaseObject* Base() override { return this; }
 
-    HRESULT get_ID(LONG* id) override
-    {
-        if (!id)
-            return E_POINTER;
-        *id = Id();
-        return S_OK;
-    }
-    HRESULT get_Kind(LONG* kind) override
-    {
-        if (!kind)
-            return E_POINTER;
-        *kind = Kind();
-        return S_OK;
-    }
-    HRESULT GetStartTime(double* seconds) override
-    {
-        if (!seconds)
-            return E_POINTER;
-        *seconds = Start();
-        return S_OK;
-    }
-    HRESULT get_Duration(double* seconds) override
-    {
-        if (!seconds)
-            return E_POINTER;
-        *seconds = Duration();
-        return S_OK;
-    }
+    HRESULT get_ID(LONG* id) override { return ReturnValue(id, Id()); }
+    HRESULT get_Kind(LONG* kind) override { return ReturnValue(kind, Kind()); }
+    HRESULT GetStartTime(double* seconds) override { return ReturnValue(seconds, Start()); }
+    HRESULT get_Duration(double* seconds) override { return ReturnValue(seconds, Duration()); }
     HRESULT put_Duration(double seconds) override
     {
         if (!(seconds > 0.0))

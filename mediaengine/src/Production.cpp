@@ -1,4 +1,5 @@
 #include "Production.h"
+#include "OutValue.h"
 
 #include "ProductionPanel.h"
 #include "SourcePanel.h"
@@ -76,10 +77,7 @@ void Production::ReportChange()
 
 HRESULT Production::GetNumberOfPanels(LONG* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = m_timeline.Count();
-    return S_OK;
+    return ReturnValue(count, m_timeline.Count());
 }
 
 HRESULT Production::GetPanelBaseObject(LONG position, IBaseObject** panel)
@@ -253,10 +251,7 @@ HRESULT Production::GetEffectAt(LONG layer, double time, IUnknown** effect)
 
 HRESULT Production::get_UseSourceAspectRatio(VARIANT_BOOL* use)
 {
-    if (!use)
-        return E_POINTER;
-    *use = m_useSourceAspect ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return ReturnFlag(use, m_useSourceAspect);
 }
 
 HRESULT Production::put_UseSourceAspectRatio(VARIANT_BOOL use)
@@ -278,10 +273,7 @@ HRESULT Production::EnableUpdates(VARIANT_BOOL enable)
 
 HRESULT Production::IsChanged(VARIANT_BOOL* changed)
 {
-    if (!changed)
-        return E_POINTER;
-    *changed = m_changed ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return ReturnFlag(changed, m_changed);
 }
 
 HRESULT Production::ClearChangeMark()
@@ -292,10 +284,7 @@ HRESULT Production::ClearChangeMark()
 
 HRESULT Production::GetNumberOfAudios(LONG* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = LONG(m_audio.size());
-    return S_OK;
+    return ReturnValue(count, LONG(m_audio.size()));
 }
 
 HRESULT Production::GetAudioItem(LONG index, IUnknown** audio)

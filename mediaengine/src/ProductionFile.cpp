@@ -10,27 +10,10 @@
 #include "platform/StringConv.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
 constexpr HRESULT kInvalidData = HRESULT_FROM_WIN32(13); // ERROR_INVALID_DATA
-
-HRESULT LoadDocument(const std::wstring& path, CComPtr<IXMLDOMElement>& root)
-{
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored))
-        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
-    CComPtr<IXMLDOMDocument> document;
-    HRESULT hr = NewXmlDocument(document);
-    if (FAILED(hr))
-        return hr;
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    hr = document->load(CComVariant(path.c_str()), &loaded);
-    if (FAILED(hr) || !loaded || document->get_documentElement(&root) != S_OK || !root)
-        return kInvalidData;
-    return S_OK;
-}
 
 } // namespace
 
@@ -111,7 +94,7 @@ HRESULT Production::LoadProduction(BSTR file, LONG)
     if (path.empty())
         CHECK_HR_TEXT(E_INVALIDARG, "LoadProduction without a file");
     CComPtr<IXMLDOMElement> root;
-    CHECK_HR_TEXT(LoadDocument(path, root), WideToUtf8(L"LoadDocument " + path).c_str());
+    CHECK_HR_TEXT(LoadXmlFile(path, root), WideToUtf8(L"LoadXmlFile " + path).c_str());
     HRESULT hr = LoadFromXml(root);
     if (hr == E_INVALIDARG)
         hr = kInvalidData;

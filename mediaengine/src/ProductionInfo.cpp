@@ -1,23 +1,12 @@
 // The information, markers and menu link of a production.
+#include "OutValue.h"
 #include "Production.h"
 
 #include <cmath>
 
-namespace {
-
-template <class T> HRESULT GetValue(T value, T* out)
-{
-    if (!out)
-        return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
-} // namespace
-
 HRESULT Production::get_AspectRatio(double* ratio)
 {
-    return GetValue(m_aspect, ratio);
+    return ReturnValue(ratio, m_aspect);
 }
 
 HRESULT Production::put_AspectRatio(double ratio)
@@ -31,12 +20,12 @@ HRESULT Production::put_AspectRatio(double ratio)
 
 HRESULT Production::get_Duration(double* seconds)
 {
-    return GetValue(m_timeline.Duration(), seconds);
+    return ReturnValue(seconds, m_timeline.Duration());
 }
 
 HRESULT Production::get_EditingFrameRate(double* rate)
 {
-    return GetValue(m_frameRate, rate);
+    return ReturnValue(rate, m_frameRate);
 }
 
 HRESULT Production::put_EditingFrameRate(double rate)
@@ -50,7 +39,7 @@ HRESULT Production::put_EditingFrameRate(double rate)
 
 HRESULT Production::get_Is3D(VARIANT_BOOL* is3D)
 {
-    return GetValue<VARIANT_BOOL>(m_is3D ? VARIANT_TRUE : VARIANT_FALSE, is3D);
+    return ReturnFlag(is3D, m_is3D);
 }
 
 HRESULT Production::put_Is3D(VARIANT_BOOL is3D)
@@ -102,7 +91,7 @@ HRESULT Production::RemoveMarker(LONG id)
 
 HRESULT Production::GetMarkerCount(LONG kind, LONG* count)
 {
-    return GetValue(m_markers.Count(kind), count);
+    return ReturnValue(count, m_markers.Count(kind));
 }
 
 HRESULT Production::GetMarkerItem(LONG index, LONG kind, KVEMarker* marker)
@@ -157,7 +146,7 @@ HRESULT Production::FindMarkerNear(double time, LONG kind, double tolerance, LON
 
 HRESULT Production::GetTotalMarkerCount(LONG* count)
 {
-    return GetValue(m_markers.Total(), count);
+    return ReturnValue(count, m_markers.Total());
 }
 
 HRESULT Production::CopyMarkersFrom(IKVEMarkerList* source)
@@ -231,5 +220,5 @@ HRESULT Production::GetElementOfItem(LONG itemId, LONG* elementId)
 
 HRESULT Production::GetElementItemCount(LONG* count)
 {
-    return GetValue(LONG(m_elementItems.size()), count);
+    return ReturnValue(count, LONG(m_elementItems.size()));
 }

@@ -1,4 +1,5 @@
 #include "ProductionPanel.h"
+#include "OutValue.h"
 
 #include "model/KVEProductionData.h"
 #include "model/KVEProductionInfo.h"
@@ -55,10 +56,7 @@ HRESULT ProductionPanel::GetProduction(IUnknown** production)
 
 HRESULT ProductionPanel::get_Offset(double* seconds)
 {
-    if (!seconds)
-        return E_POINTER;
-    *seconds = m_offset;
-    return S_OK;
+    return ReturnValue(seconds, m_offset);
 }
 
 HRESULT ProductionPanel::put_Offset(double seconds)

@@ -2,22 +2,14 @@
 
 #include "XmlHelpers.h"
 
-#include <filesystem>
-
 HRESULT ReadSmartAudioFile(const std::wstring& path, SmartAudioDescription& description)
 {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored))
-        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
-    CComPtr<IXMLDOMDocument> document;
-    HRESULT hr = NewXmlDocument(document);
+    CComPtr<IXMLDOMElement> root;
+    HRESULT hr = LoadXmlFile(path, root);
+    if (hr == HRESULT_FROM_WIN32(13))
+        return S_FALSE;
     if (FAILED(hr))
         return hr;
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    CComPtr<IXMLDOMElement> root;
-    if (document->load(CComVariant(path.c_str()), &loaded) != S_OK || !loaded ||
-        document->get_documentElement(&root) != S_OK || !root)
-        return S_FALSE;
     CComBSTR name;
     root->get_tagName(&name);
     if (name != L"SmartAudio")

@@ -1,4 +1,5 @@
 #include "SourcePanel.h"
+#include "OutValue.h"
 
 #include "model/KVEProductionData.h"
 #include "model/KVEProductionInfo.h"
@@ -131,10 +132,7 @@ HRESULT SourcePanel::get_FileName(BSTR* file)
 
 HRESULT SourcePanel::get_InPoint(double* seconds)
 {
-    if (!seconds)
-        return E_POINTER;
-    *seconds = m_in;
-    return S_OK;
+    return ReturnValue(seconds, m_in);
 }
 
 HRESULT SourcePanel::put_InPoint(double seconds)
@@ -148,10 +146,7 @@ HRESULT SourcePanel::put_InPoint(double seconds)
 
 HRESULT SourcePanel::get_OutPoint(double* seconds)
 {
-    if (!seconds)
-        return E_POINTER;
-    *seconds = m_out;
-    return S_OK;
+    return ReturnValue(seconds, m_out);
 }
 
 HRESULT SourcePanel::put_OutPoint(double seconds)
@@ -165,18 +160,12 @@ HRESULT SourcePanel::put_OutPoint(double seconds)
 
 HRESULT SourcePanel::get_SourceType(LONG* type)
 {
-    if (!type)
-        return E_POINTER;
-    *type = m_type;
-    return S_OK;
+    return ReturnValue(type, m_type);
 }
 
 HRESULT SourcePanel::get_AspectRatio(double* ratio)
 {
-    if (!ratio)
-        return E_POINTER;
-    *ratio = DisplayAspect();
-    return S_OK;
+    return ReturnValue(ratio, DisplayAspect());
 }
 
 double SourcePanel::DisplayAspect() const
@@ -192,18 +181,12 @@ double SourcePanel::DisplayAspect() const
 
 HRESULT SourcePanel::get_FileDuration(double* seconds)
 {
-    if (!seconds)
-        return E_POINTER;
-    *seconds = m_type == KVE_SOURCE_STILL ? 0.0 : m_info.duration;
-    return S_OK;
+    return ReturnValue(seconds, m_type == KVE_SOURCE_STILL ? 0.0 : m_info.duration);
 }
 
 HRESULT SourcePanel::get_Rotation(LONG* degrees)
 {
-    if (!degrees)
-        return E_POINTER;
-    *degrees = m_rotation;
-    return S_OK;
+    return ReturnValue(degrees, m_rotation);
 }
 
 HRESULT SourcePanel::put_Rotation(LONG degrees)
@@ -217,18 +200,12 @@ HRESULT SourcePanel::put_Rotation(LONG degrees)
 
 HRESULT SourcePanel::get_3DSourceType(LONG* type)
 {
-    if (!type)
-        return E_POINTER;
-    *type = m_request.stereoType;
-    return S_OK;
+    return ReturnValue(type, m_request.stereoType);
 }
 
 HRESULT SourcePanel::get_LeftEyeFirst(VARIANT_BOOL* leftFirst)
 {
-    if (!leftFirst)
-        return E_POINTER;
-    *leftFirst = m_request.leftEyeFirst ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return ReturnFlag(leftFirst, m_request.leftEyeFirst);
 }
 
 HRESULT SourcePanel::PutPanZoomEffect(IUnknown* effect)

@@ -4,11 +4,28 @@
 #include "platform/StringConv.h"
 
 #include <charconv>
+#include <filesystem>
 #include <string>
 
 HRESULT NewXmlDocument(CComPtr<IXMLDOMDocument>& document)
 {
     return document.CoCreateInstance(CLSID_DOMDocument);
+}
+
+HRESULT LoadXmlFile(const std::wstring& path, CComPtr<IXMLDOMElement>& root)
+{
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored))
+        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    CComPtr<IXMLDOMDocument> document;
+    HRESULT hr = NewXmlDocument(document);
+    if (FAILED(hr))
+        return hr;
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    hr = document->load(CComVariant(path.c_str()), &loaded);
+    if (FAILED(hr) || !loaded || document->get_documentElement(&root) != S_OK || !root)
+        return HRESULT_FROM_WIN32(13); // ERROR_INVALID_DATA
+    return S_OK;
 }
 
 HRESULT AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const wchar_t* name,

@@ -10,6 +10,10 @@
 // A new empty document, made through the class factory.
 HRESULT NewXmlDocument(CComPtr<IXMLDOMDocument>& document);
 
+// The document element of an XML file: HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) for a missing
+// file, HRESULT_FROM_WIN32(ERROR_INVALID_DATA) for one that is not well-formed XML.
+HRESULT LoadXmlFile(const std::wstring& path, CComPtr<IXMLDOMElement>& root);
+
 // A new element of a document, appended to parent when parent is given.
 HRESULT AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const wchar_t* name,
                       CComPtr<IXMLDOMElement>& element);

@@ -42,6 +42,15 @@ protected:
         return CComQIPtr<IEditData>(production);
     }
 
+    // Adds a solid colour panel of a duration at a position.
+    static void AddColour(IKVEProductionData* production, LONG position, DWORD colour,
+                          double duration)
+    {
+        CComPtr<IUnknown> panel;
+        ASSERT_EQ(S_OK, Edit(production)->AddSolidColor(position, colour, &panel));
+        ASSERT_EQ(S_OK, CComQIPtr<IBaseObject>(panel)->put_Duration(duration));
+    }
+
     // The frame of a production at a time as a picture.
     static HRESULT Extract(IKVEProductionData* production, double time, int width, int height,
                            BgraImage& frame)

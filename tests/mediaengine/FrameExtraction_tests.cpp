@@ -120,9 +120,7 @@ TEST_F(FrameExtraction, PictureFillsTheFrameWhenItsShapeIsNotKept)
 TEST_F(FrameExtraction, SecondPanelShowsAfterTheFirstEnds)
 {
     CComPtr<IKVEProductionData> production = NewProduction();
-    CComPtr<IUnknown> first;
-    ASSERT_EQ(S_OK, Edit(production)->AddSolidColor(0, 0xFF0000, &first));
-    ASSERT_EQ(S_OK, CComQIPtr<IBaseObject>(first)->put_Duration(2.0));
+    AddColour(production, 0, 0xFF0000, 2.0);
     ASSERT_EQ(S_OK, Edit(production)->AddSolidColor(2, 0x0000FF, nullptr));
     BgraImage frame;
     ASSERT_EQ(S_OK, Extract(production, 1.9, 8, 8, frame));
@@ -134,9 +132,7 @@ TEST_F(FrameExtraction, SecondPanelShowsAfterTheFirstEnds)
 TEST_F(FrameExtraction, NestedProductionShowsFromItsOffset)
 {
     CComPtr<IKVEProductionData> inner = NewProduction();
-    CComPtr<IUnknown> red;
-    ASSERT_EQ(S_OK, Edit(inner)->AddSolidColor(0, 0xFF0000, &red));
-    ASSERT_EQ(S_OK, CComQIPtr<IBaseObject>(red)->put_Duration(3.0));
+    AddColour(inner, 0, 0xFF0000, 3.0);
     ASSERT_EQ(S_OK, Edit(inner)->AddSolidColor(2, 0x00FF00, nullptr));
     CComPtr<IKVEProductionData> outer = NewProduction();
     ASSERT_EQ(S_OK, Edit(outer)->AddProductionMoniker(0, CComBSTR(L"moniker::dvdproduction_7"),

@@ -189,9 +189,7 @@ TEST_F(ProductionFile, BadFilesFailAndLeaveTheProductionAsItWas)
 TEST_F(ProductionFile, ProductionFileCanBeASourceOfAnother)
 {
     CComPtr<IKVEProductionData> inner = NewProduction();
-    CComPtr<IUnknown> panel;
-    ASSERT_EQ(S_OK, Edit(inner)->AddSolidColor(0, 0x00FF00, &panel));
-    CComQIPtr<IBaseObject>(panel)->put_Duration(4.0);
+    AddColour(inner, 0, 0x00FF00, 4.0);
     std::wstring path = m_folder.File("inner.dmsm");
     ASSERT_EQ(S_OK, inner->SaveAsProduction(CComBSTR(path)));
     CComPtr<IKVEProductionData> outer = NewProduction();
@@ -209,9 +207,7 @@ TEST_F(ProductionFile, DissolveIsHalfWayInTheMiddleOfTheTransition)
 {
     CComPtr<IKVEProductionData> production = NewProduction();
     CComQIPtr<IEditData> edit(production);
-    CComPtr<IUnknown> first;
-    ASSERT_EQ(S_OK, edit->AddSolidColor(0, 0xFF0000, &first));
-    CComQIPtr<IBaseObject>(first)->put_Duration(2.0);
+    AddColour(production, 0, 0xFF0000, 2.0);
     ASSERT_EQ(S_OK, edit->AddSolidColor(2, 0x0000FF, nullptr));
     double second = 1.0;
     ASSERT_EQ(S_OK,

@@ -19,12 +19,9 @@ protected:
         m_edit = Edit(m_production);
     }
 
-    // Adds a colour panel of a duration at a position.
     void AddColour(LONG position, DWORD colour, double duration)
     {
-        CComPtr<IUnknown> panel;
-        ASSERT_EQ(S_OK, m_edit->AddSolidColor(position, colour, &panel));
-        ASSERT_EQ(S_OK, CComQIPtr<IBaseObject>(panel)->put_Duration(duration));
+        EngineTest::AddColour(m_production, position, colour, duration);
     }
 
     DWORD ColourAt(LONG position)
