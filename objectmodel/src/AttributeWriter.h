@@ -5,6 +5,7 @@
 //     template <class Fields> void VisitFields(Fields& f) { f.Field(L"tag", m_tag); ... }
 #pragma once
 
+#include "XmlNodes.h"
 #include "XmlValueText.h"
 
 #include "platform/ComPtr.h"
@@ -52,5 +53,19 @@ private:
     CComPtr<IXMLDOMElement> m_element;
     HRESULT m_hr = S_OK;
 };
+
+// Appends an element named name that holds an object's ID and the fields it lists.
+template <class Fields>
+HRESULT AppendFields(IXMLDOMNode* parent, const wchar_t* name, LONG id, Fields& fields,
+                     CComPtr<IXMLDOMElement>& element)
+{
+    HRESULT hr = AppendElement(parent, name, element);
+    if (FAILED(hr))
+        return hr;
+    AttributeWriter writer(element);
+    writer.Field(L"ID", id);
+    fields.VisitFields(writer);
+    return writer.Result();
+}
 
 } // namespace objectmodel

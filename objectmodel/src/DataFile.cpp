@@ -10,6 +10,12 @@
 
 namespace objectmodel {
 
+HRESULT CDataFile::Make(CComPtr<CDataFile>& file)
+{
+    file = Create();
+    return S_OK;
+}
+
 HRESULT CDataFile::get_ID(LONG* id)
 {
     return CopyOut(m_id, id);
@@ -36,11 +42,7 @@ HRESULT CDataFile::GetProject(IDSProjectData** project)
 HRESULT CDataFile::WriteXml(IXMLDOMNode* parent)
 {
     CComPtr<IXMLDOMElement> element;
-    CHECK_HR(AppendElement(parent, L"DataFile", element));
-    AttributeWriter writer(element);
-    writer.Field(L"ID", m_id);
-    VisitFields(writer);
-    return writer.Result();
+    return AppendFields(parent, L"DataFile", m_id, *this, element);
 }
 
 HRESULT CDataFile::ReadXml(IXMLDOMElement* element)

@@ -14,6 +14,9 @@ class CProjectData;
 class CDataFile : public ComObject<CDataFile, IDSDataFile>
 {
 public:
+    // A new data file with no path, in no project.
+    static HRESULT Make(CComPtr<CDataFile>& file);
+
     HRESULT get_ID(LONG* id) override;
     HRESULT get_SourcePath(BSTR* path) override;
     HRESULT put_SourcePath(BSTR path) override;
@@ -30,12 +33,12 @@ public:
     // Reads a data file written by WriteXml (the ID is the caller's).
     HRESULT ReadXml(IXMLDOMElement* element);
 
+    template <class Fields> void VisitFields(Fields& f) { f.Field(L"sourcePath", m_sourcePath); }
+
 protected:
     ~CDataFile() override = default;
 
 private:
-    template <class Fields> void VisitFields(Fields& f) { f.Field(L"sourcePath", m_sourcePath); }
-
     LONG m_id = 0;
     CProjectData* m_project = nullptr;
     std::wstring m_sourcePath;

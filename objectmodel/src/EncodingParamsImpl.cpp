@@ -9,20 +9,6 @@
 
 namespace objectmodel {
 
-template <class T> HRESULT EncodingParamsImpl::Store(T& field, T value)
-{
-    field = value;
-    MarkChanged();
-    return S_OK;
-}
-
-HRESULT EncodingParamsImpl::StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value)
-{
-    if (!IsVariantBool(value))
-        return E_INVALIDARG;
-    return Store(field, value);
-}
-
 HRESULT EncodingParamsImpl::get_AspectRatio(AspectRatio* value)
 {
     return CopyOut(m_values.aspectRatio, value);

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "EncodingValues.h"
+#include "PropertyStore.h"
 
 #include "model/IDSEncodingParams.h"
 #include "platform/Xml.h"
 
 namespace objectmodel {
 
-class EncodingParamsImpl : public IDSEncodingParams
+class EncodingParamsImpl : public IDSEncodingParams, protected PropertyStore
 {
 public:
     HRESULT get_AspectRatio(AspectRatio* value) override;
@@ -42,13 +43,8 @@ public:
 
 protected:
     ~EncodingParamsImpl() = default;
-    // Called after every change of a value.
-    virtual void MarkChanged() = 0;
 
 private:
-    template <class T> HRESULT Store(T& field, T value);
-    HRESULT StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value);
-
     EncodingValues m_values;
 };
 

@@ -94,13 +94,6 @@ CMenu::~CMenu()
     m_composition->SetMenu(nullptr);
 }
 
-template <class T> HRESULT CMenu::Store(T& field, const T& value)
-{
-    field = value;
-    MarkChanged();
-    return S_OK;
-}
-
 HRESULT CMenu::get_ID(LONG* id)
 {
     return CopyOut(m_id, id);
@@ -368,11 +361,7 @@ void CMenu::ReleaseElements(const std::vector<ElementNode*>& roots)
 HRESULT CMenu::WriteXml(IXMLDOMNode* parent, bool nativeSources, bool withProduction)
 {
     CComPtr<IXMLDOMElement> element;
-    CHECK_HR(AppendElement(parent, L"Menu", element));
-    AttributeWriter writer(element);
-    writer.Field(L"ID", m_id);
-    m_props.VisitFields(writer);
-    CHECK_HR(writer.Result());
+    CHECK_HR(AppendFields(parent, L"Menu", m_id, m_props, element));
     CHECK_HR(Commands().WriteXml(element));
     CHECK_HR(WriteChildrenXml(element, nativeSources));
     if (withProduction)

@@ -6,6 +6,7 @@
 
 #include "CommandListImpl.h"
 #include "ElementListImpl.h"
+#include "PropertyStore.h"
 
 #include "model/IDSMenu.h"
 #include "model/KVEProductionLink.h"
@@ -65,7 +66,8 @@ struct MenuProperties
     std::wstring Invalidity() const;
 };
 
-class CMenu : public ComObject<CMenu, IDSMenu, ElementListImpl, CommandListImpl>
+class CMenu : public ComObject<CMenu, IDSMenu, ElementListImpl, CommandListImpl>,
+              private PropertyStore
 {
 public:
     // A new menu with its production (created through the class factory), in no project.
@@ -137,7 +139,6 @@ protected:
     ~CMenu() override;
 
 private:
-    template <class T> HRESULT Store(T& field, const T& value);
     // The nodes of every element of the menu at any depth.
     std::vector<ElementNode*> AllElements();
     HRESULT PlanIds(const std::vector<ElementNode*>& nodes, IdPolicy policy,

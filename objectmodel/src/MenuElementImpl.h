@@ -3,10 +3,11 @@
 #pragma once
 
 #include "ElementNode.h"
+#include "PropertyStore.h"
 
 namespace objectmodel {
 
-template <class I> class MenuElementImpl : public I, public ElementNode
+template <class I> class MenuElementImpl : public I, public ElementNode, protected PropertyStore
 {
 public:
     HRESULT get_ID(LONG* id) override;
@@ -43,13 +44,7 @@ public:
 protected:
     ~MenuElementImpl() override = default;
 
-    // Stores a value and marks the project changed.
-    template <class T> HRESULT Store(T& field, const T& value)
-    {
-        field = value;
-        MarkProjectChanged();
-        return S_OK;
-    }
+    void MarkChanged() override { MarkProjectChanged(); }
 };
 
 extern template class MenuElementImpl<IDSMenuButton>;

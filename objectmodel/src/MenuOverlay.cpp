@@ -198,20 +198,6 @@ void CMenuOverlay::ReadOwnFields(AttributeReader& reader)
     m_overlay.VisitFields(reader);
 }
 
-HRESULT CMenuOverlay::StoreFinite(double& field, double value)
-{
-    if (!AllFinite({value}))
-        return E_INVALIDARG;
-    return Store(field, value);
-}
-
-HRESULT CMenuOverlay::StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value)
-{
-    if (!IsVariantBool(value))
-        return E_INVALIDARG;
-    return Store(field, value);
-}
-
 HRESULT CMenuOverlay::ReadPair(double first, double second, double* x, double* y)
 {
     if (!x || !y)

@@ -96,8 +96,6 @@ protected:
     void ReadOwnFields(AttributeReader& reader) override;
 
 private:
-    HRESULT StoreFinite(double& field, double value);
-    HRESULT StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value);
     HRESULT ReadPair(double first, double second, double* x, double* y);
     HRESULT StorePair(double& first, double& second, double x, double y);
 

@@ -132,20 +132,6 @@ CProjectData::~CProjectData()
     DropContent();
 }
 
-template <class T> HRESULT CProjectData::Store(T& field, const T& value)
-{
-    field = value;
-    MarkChanged();
-    return S_OK;
-}
-
-HRESULT CProjectData::StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value)
-{
-    if (!IsVariantBool(value))
-        return E_INVALIDARG;
-    return Store(field, value);
-}
-
 HRESULT CProjectData::get_Name(BSTR* name)
 {
     return CopyOut(m_props.name, name);
@@ -281,33 +267,45 @@ void CProjectData::Adopt(std::vector<CComPtr<T>>& list, size_t position, const C
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), object);
 }
 
-HRESULT CProjectData::AddTitle(LONG index, IDSTitle** title)
+template <class T, class I>
+HRESULT CProjectData::AddObject(std::vector<CComPtr<T>>& list, LONG index, I** added)
 {
-    if (title)
-        *title = nullptr;
+    if (added)
+        *added = nullptr;
     size_t position = 0;
-    if (!ToPosition(index, m_titles.size(), position))
+    if (!ToPosition(index, list.size(), position))
         return E_INVALIDARG;
-    CComPtr<CTitle> created;
-    CHECK_HR(CTitle::Make(created));
+    CComPtr<T> created;
+    CHECK_HR(T::Make(created));
     LONG id = 0;
     CHECK_HR(NewId(id, {}));
-    Adopt(m_titles, position, created, id);
+    Adopt(list, position, created, id);
     MarkChanged();
-    return HandOutAs(created, title);
+    return HandOutAs(created, added);
+}
+
+template <class T, class I>
+HRESULT CProjectData::RemoveObject(std::vector<CComPtr<T>>& list, LONG id, I** removed)
+{
+    if (removed)
+        *removed = nullptr;
+    CComPtr<T> object;
+    CHECK_HR_SHORT(TakeOut(list, id, object));
+    Unregister(id, object->GetUnknown());
+    object->SetProject(nullptr);
+    DropUndoStepsOf(id);
+    MarkChanged();
+    return HandOutAs(object, removed);
+}
+
+HRESULT CProjectData::AddTitle(LONG index, IDSTitle** title)
+{
+    return AddObject(m_titles, index, title);
 }
 
 HRESULT CProjectData::RemoveTitle(LONG id, IDSTitle** removed)
 {
-    if (removed)
-        *removed = nullptr;
-    CComPtr<CTitle> title;
-    CHECK_HR_SHORT(TakeOut(m_titles, id, title));
-    Unregister(id, title->GetUnknown());
-    title->SetProject(nullptr);
-    DropUndoStepsOf(id);
-    MarkChanged();
-    return HandOutAs(title, removed);
+    return RemoveObject(m_titles, id, removed);
 }
 
 HRESULT CProjectData::get_TitleCount(LONG* count)
@@ -322,31 +320,12 @@ HRESULT CProjectData::get_Title(LONG index, IDSTitle** title)
 
 HRESULT CProjectData::AddMenu(LONG index, IDSMenu** menu)
 {
-    if (menu)
-        *menu = nullptr;
-    size_t position = 0;
-    if (!ToPosition(index, m_menus.size(), position))
-        return E_INVALIDARG;
-    CComPtr<CMenu> created;
-    CHECK_HR(CMenu::Make(created));
-    LONG id = 0;
-    CHECK_HR(NewId(id, {}));
-    Adopt(m_menus, position, created, id);
-    MarkChanged();
-    return HandOutAs(created, menu);
+    return AddObject(m_menus, index, menu);
 }
 
 HRESULT CProjectData::RemoveMenu(LONG id, IDSMenu** removed)
 {
-    if (removed)
-        *removed = nullptr;
-    CComPtr<CMenu> menu;
-    CHECK_HR_SHORT(TakeOut(m_menus, id, menu));
-    Unregister(id, menu->GetUnknown());
-    menu->SetProject(nullptr);
-    DropUndoStepsOf(id);
-    MarkChanged();
-    return HandOutAs(menu, removed);
+    return RemoveObject(m_menus, id, removed);
 }
 
 HRESULT CProjectData::get_MenuCount(LONG* count)
@@ -361,27 +340,13 @@ HRESULT CProjectData::get_Menu(LONG index, IDSMenu** menu)
 
 HRESULT CProjectData::AddDataFile(BSTR path, IDSDataFile** file)
 {
-    if (file)
-        *file = nullptr;
-    CComPtr<CDataFile> created = CDataFile::Create();
-    CHECK_HR(created->put_SourcePath(path));
-    LONG id = 0;
-    CHECK_HR(NewId(id, {}));
-    Adopt(m_dataFiles, m_dataFiles.size(), created, id);
-    MarkChanged();
-    return HandOutAs(created, file);
+    CHECK_HR(AddObject(m_dataFiles, -1, file));
+    return m_dataFiles.back()->put_SourcePath(path);
 }
 
 HRESULT CProjectData::RemoveDataFile(LONG id, IDSDataFile** removed)
 {
-    if (removed)
-        *removed = nullptr;
-    CComPtr<CDataFile> file;
-    CHECK_HR_SHORT(TakeOut(m_dataFiles, id, file));
-    Unregister(id, file->GetUnknown());
-    file->SetProject(nullptr);
-    MarkChanged();
-    return HandOutAs(file, removed);
+    return RemoveObject(m_dataFiles, id, removed);
 }
 
 HRESULT CProjectData::get_DataFileCount(LONG* count)
@@ -540,9 +505,7 @@ HRESULT CProjectData::ReadXml(IXMLDOMElement* root)
     CHECK_HR(FirstChildElement(root, L"Commands", part));
     if (part)
         CHECK_HR(Commands().ReadXml(part));
-    CHECK_HR(ReadTitles(root));
-    CHECK_HR(ReadMenus(root));
-    CHECK_HR(ReadDataFiles(root));
+    CHECK_HR(ReadContentXml(root));
     m_nextId = std::max(m_nextId, nextId);
     m_modified = false;
     return S_OK;
@@ -557,48 +520,32 @@ HRESULT CProjectData::ReadFileId(IXMLDOMElement* element, LONG& id) const
     return reader.Result();
 }
 
-HRESULT CProjectData::ReadTitles(IXMLDOMElement* root)
+template <class T, class Read>
+HRESULT CProjectData::ReadObjects(IXMLDOMElement* root, const wchar_t* listName,
+                                  const wchar_t* itemName, std::vector<CComPtr<T>>& list, Read read)
 {
     std::vector<CComPtr<IXMLDOMElement>> items;
-    CHECK_HR(ListItems(root, L"Titles", L"Title", items));
+    CHECK_HR(ListItems(root, listName, itemName, items));
     for (const auto& item : items) {
         LONG id = 0;
         CHECK_HR(ReadFileId(item, id));
-        CComPtr<CTitle> title;
-        CHECK_HR(CTitle::Make(title));
-        Adopt(m_titles, m_titles.size(), title, id);
-        CHECK_HR(title->ReadXml(item));
+        CComPtr<T> object;
+        CHECK_HR(T::Make(object));
+        Adopt(list, list.size(), object, id);
+        CHECK_HR(read(*object, item));
     }
     return S_OK;
 }
 
-HRESULT CProjectData::ReadMenus(IXMLDOMElement* root)
+HRESULT CProjectData::ReadContentXml(IXMLDOMElement* root)
 {
-    std::vector<CComPtr<IXMLDOMElement>> items;
-    CHECK_HR(ListItems(root, L"Menus", L"Menu", items));
-    for (const auto& item : items) {
-        LONG id = 0;
-        CHECK_HR(ReadFileId(item, id));
-        CComPtr<CMenu> menu;
-        CHECK_HR(CMenu::Make(menu));
-        Adopt(m_menus, m_menus.size(), menu, id);
-        CHECK_HR(menu->ReadXml(item, IdPolicy::FromFile, true));
-    }
-    return S_OK;
-}
-
-HRESULT CProjectData::ReadDataFiles(IXMLDOMElement* root)
-{
-    std::vector<CComPtr<IXMLDOMElement>> items;
-    CHECK_HR(ListItems(root, L"DataFiles", L"DataFile", items));
-    for (const auto& item : items) {
-        LONG id = 0;
-        CHECK_HR(ReadFileId(item, id));
-        CComPtr<CDataFile> file = CDataFile::Create();
-        Adopt(m_dataFiles, m_dataFiles.size(), file, id);
-        CHECK_HR(file->ReadXml(item));
-    }
-    return S_OK;
+    CHECK_HR(ReadObjects(root, L"Titles", L"Title", m_titles,
+                         [](CTitle& title, IXMLDOMElement* item) { return title.ReadXml(item); }));
+    CHECK_HR(ReadObjects(root, L"Menus", L"Menu", m_menus, [](CMenu& menu, IXMLDOMElement* item) {
+        return menu.ReadXml(item, IdPolicy::FromFile, true);
+    }));
+    return ReadObjects(root, L"DataFiles", L"DataFile", m_dataFiles,
+                       [](CDataFile& file, IXMLDOMElement* item) { return file.ReadXml(item); });
 }
 
 void CProjectData::TakeContentOf(CProjectData& other)

@@ -131,13 +131,19 @@ private:
 
     static constexpr size_t kMaxUndoSteps = 32;
 
-    template <class T> HRESULT Store(T& field, const T& value);
-    HRESULT StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value);
     template <class T>
     void Adopt(std::vector<CComPtr<T>>& list, size_t position, const CComPtr<T>& object, LONG id);
-    HRESULT ReadTitles(IXMLDOMElement* root);
-    HRESULT ReadMenus(IXMLDOMElement* root);
-    HRESULT ReadDataFiles(IXMLDOMElement* root);
+    // Creates an object of T (a title, menu or data file) and inserts it before a 1-based
+    // index (-1 appends).
+    template <class T, class I>
+    HRESULT AddObject(std::vector<CComPtr<T>>& list, LONG index, I** added);
+    template <class T, class I>
+    HRESULT RemoveObject(std::vector<CComPtr<T>>& list, LONG id, I** removed);
+    // Reads the titles, menus and data files of a file.
+    HRESULT ReadContentXml(IXMLDOMElement* root);
+    template <class T, class Read>
+    HRESULT ReadObjects(IXMLDOMElement* root, const wchar_t* listName, const wchar_t* itemName,
+                        std::vector<CComPtr<T>>& list, Read read);
     // The ID attribute of an object of a file, refused when it is not a free valid ID.
     HRESULT ReadFileId(IXMLDOMElement* element, LONG& id) const;
     bool IsStoryboardOwner(LONG id) const;

@@ -27,20 +27,6 @@ CTitle::CTitle(CComPtr<IUnknown> production, CComPtr<IKVEProductionXml> producti
     : m_production(std::move(production)), m_productionXml(std::move(productionXml))
 {}
 
-template <class T> HRESULT CTitle::Store(T& field, const T& value)
-{
-    field = value;
-    MarkChanged();
-    return S_OK;
-}
-
-HRESULT CTitle::StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value)
-{
-    if (!IsVariantBool(value))
-        return E_INVALIDARG;
-    return Store(field, value);
-}
-
 void CTitle::MarkChanged()
 {
     if (m_project)
@@ -128,11 +114,7 @@ HRESULT CTitle::GetProject(IDSProjectData** project)
 HRESULT CTitle::WriteXml(IXMLDOMNode* parent)
 {
     CComPtr<IXMLDOMElement> element;
-    CHECK_HR(AppendElement(parent, L"Title", element));
-    AttributeWriter writer(element);
-    writer.Field(L"ID", m_id);
-    m_props.VisitFields(writer);
-    CHECK_HR(writer.Result());
+    CHECK_HR(AppendFields(parent, L"Title", m_id, m_props, element));
     CHECK_HR(WriteEncodingXml(element));
     CHECK_HR(Commands().WriteXml(element));
     return WriteProductionXml(m_productionXml, element);

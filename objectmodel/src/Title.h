@@ -73,8 +73,6 @@ protected:
 
 private:
     void MarkChanged() override;
-    template <class T> HRESULT Store(T& field, const T& value);
-    HRESULT StoreSwitch(VARIANT_BOOL& field, VARIANT_BOOL value);
 
     LONG m_id = 0;
     CProjectData* m_project = nullptr;
