@@ -23,6 +23,20 @@ std::vector<ElementNode*> NodesOf(const std::vector<CComPtr<IDSMenuElement>>& el
     return nodes;
 }
 
+// Elements that end up in no menu have no production item, and with fresh IDs no ID either,
+// whatever the file they were read from said.
+void ForgetPlaces(const std::vector<ElementNode*>& roots, IdPolicy policy)
+{
+    std::vector<ElementNode*> nodes;
+    for (ElementNode* root : roots)
+        root->CollectSubtree(nodes);
+    for (ElementNode* node : nodes) {
+        node->SetEffectId(0);
+        if (policy == IdPolicy::Fresh)
+            node->SetId(0);
+    }
+}
+
 } // namespace
 
 HRESULT CreateElement(REFIID kind, CComPtr<IDSMenuElement>& element)
@@ -139,6 +153,8 @@ HRESULT ElementListImpl::ReplaceChildren(const std::vector<CComPtr<IDSMenuElemen
         leaving.push_back(child.node);
     if (CMenu* menu = ListMenu())
         CHECK_HR(menu->AdmitElements(NodesOf(children), policy, leaving));
+    else
+        ForgetPlaces(NodesOf(children), policy);
     for (ElementNode* node : leaving)
         node->SetParentList(nullptr);
     m_children.clear();

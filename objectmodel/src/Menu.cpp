@@ -414,7 +414,7 @@ HRESULT CMenu::PlanIds(const std::vector<ElementNode*>& nodes, IdPolicy policy,
     for (ElementNode* node : leaving)
         freed.insert(node->Id());
     for (ElementNode* node : nodes) {
-        LONG id = node->Id();
+        LONG id = policy == IdPolicy::Fresh ? 0 : node->Id();
         if (m_project) {
             bool usable = CProjectData::IsValidId(id) && !planned.count(id) &&
                           (m_project->IsIdFree(id) || freed.count(id));

@@ -385,6 +385,7 @@ HRESULT CProjectData::BeginStoryboardUndo(IUnknown* storyboard, DWORD ownerId)
     CHECK_HR(production->SaveToXml(holder));
     CComPtr<IXMLDOMElement> state;
     CHECK_HR(FirstChildElement(holder, nullptr, state));
+    CHECK_NULL_TEXT(state.p, "the storyboard's saved state");
     m_undo.push_back({owner, production, state});
     if (m_undo.size() > kMaxUndoSteps)
         m_undo.pop_front();

@@ -307,3 +307,38 @@ TEST_F(ProjectFileTest, AButtonStyleFileHoldsTheWholeButton)
     EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
               m_files->LoadButtonStyle(PathOf("none.xml"), button));
 }
+
+TEST_F(ProjectFileTest, LabelsKeepLineBreaksTabsAndControlCharacters)
+{
+    const std::wstring words = L"Line one\nLine two\tend\r\x01\x1F ";
+    auto project = NewProject();
+    auto menu = AddMenu(project);
+    AddText(menu)->put_Label(CComBSTR(words));
+    ASSERT_EQ(S_OK, m_files->SaveProject(PathOf("words.dmsd"), project));
+    auto loaded = NewProject();
+    ASSERT_EQ(S_OK, m_files->LoadProject(PathOf("words.dmsd"), loaded));
+    CComPtr<IDSMenu> loadedMenu;
+    loaded->get_Menu(1, &loadedMenu);
+    EXPECT_EQ(words, LabelOf(Item(loadedMenu, 1)));
+}
+
+TEST_F(ProjectFileTest, AStyleLoadedIntoADetachedButtonHasNoIDsUntilItEntersAMenu)
+{
+    auto project = NewProject();
+    auto menu = AddMenu(project);
+    auto saved = AddButton(menu);
+    AddText(saved);
+    ASSERT_EQ(S_OK, m_files->SaveButtonStyle(PathOf("style.xml"), saved));
+    CComPtr<IDSMenuButton> style;
+    ASSERT_EQ(S_OK, style.CoCreateInstance(CLSID_CDSMenuButton));
+    ASSERT_EQ(S_OK, m_files->LoadButtonStyle(PathOf("style.xml"), style));
+    auto text = Item(style, 1);
+    LONG item = -1;
+    text->get_EffectID(&item);
+    EXPECT_EQ(0, item);
+    EXPECT_EQ(0, IdOf(text));
+    CComQIPtr<IDSMenuElementList> list(menu);
+    ASSERT_EQ(S_OK, list->InsertElement(-1, style));
+    text->get_EffectID(&item);
+    EXPECT_EQ(IdOf(text), ProductionOf(menu)->items.at(item));
+}
