@@ -94,6 +94,9 @@ public:
     virtual HRESULT Duplicate(CComPtr<IDSMenuElement>& copy) = 0;
     // The name of the element's XML element: "Button", "Text" or "Overlay".
     virtual const wchar_t* XmlName() const = 0;
+    // Forgets the private titles the element's resolved sources live in (an overlay's
+    // montage), so that a duplicate of a menu makes its own.
+    virtual void ForgetPrivateTitles() {}
 
     // Appends the element and what it holds to parent. With nativeSources, overlays that take
     // their picture from titles are written as file sources of the picture they show.

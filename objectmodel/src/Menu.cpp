@@ -390,11 +390,24 @@ HRESULT CMenu::ReadXml(IXMLDOMElement* element, IdPolicy policy, bool withProduc
     CHECK_HR(FirstChildElement(element, L"Production", part));
     if (withProduction && part)
         CHECK_HR(ReadProductionXml(m_productionXml, part));
+    if (policy == IdPolicy::Fresh)
+        ForgetPrivateTitles(props, children);
     CHECK_HR(ReplaceChildren(children, policy));
     m_props = props;
     Commands() = commands;
     MarkChanged();
     return S_OK;
+}
+
+void CMenu::ForgetPrivateTitles(MenuProperties& props,
+                                const std::vector<CComPtr<IDSMenuElement>>& children)
+{
+    props.bkgndId = 0;
+    std::vector<ElementNode*> nodes;
+    for (const auto& child : children)
+        NodeOf(child)->CollectSubtree(nodes);
+    for (ElementNode* node : nodes)
+        node->ForgetPrivateTitles();
 }
 
 std::vector<ElementNode*> CMenu::AllElements()

@@ -139,6 +139,10 @@ protected:
     ~CMenu() override;
 
 private:
+    // A duplicate of a menu has its own background and montage titles, made when it is
+    // resolved; sharing the original's would let each rebuild the other's production.
+    static void ForgetPrivateTitles(MenuProperties& props,
+                                    const std::vector<CComPtr<IDSMenuElement>>& children);
     // The nodes of every element of the menu at any depth.
     std::vector<ElementNode*> AllElements();
     HRESULT PlanIds(const std::vector<ElementNode*>& nodes, IdPolicy policy,

@@ -88,6 +88,7 @@ public:
 
     HRESULT Duplicate(CComPtr<IDSMenuElement>& copy) override;
     const wchar_t* XmlName() const override { return L"Overlay"; }
+    void ForgetPrivateTitles() override { m_overlay.privateId = 0; }
 
 protected:
     ~CMenuOverlay() override = default;

@@ -129,3 +129,23 @@ TEST_F(MenuTest, DurationRefusesNegativeAndNotANumberValues)
     EXPECT_EQ(E_INVALIDARG, menu->put_Duration(std::nan("")));
     EXPECT_EQ(S_OK, menu->put_Duration(0.0));
 }
+
+TEST_F(MenuTest, ADuplicateSharesNoPrivateTitlesWithItsOriginal)
+{
+    auto project = NewProject();
+    auto source = AddMenu(project);
+    auto background = AddTitle(project);
+    background->put_Tag(TitleType_Private);
+    source->put_BkgndID(IdOf(background));
+    auto montage = AddOverlay(source);
+    montage->put_PrivateId(IdOf(AddTitle(project)));
+    auto duplicate = AddMenu(project);
+    ASSERT_EQ(S_OK, duplicate->loadXML(SaveMenu(source, VARIANT_FALSE), VARIANT_TRUE));
+    LONG id = -1;
+    duplicate->get_BkgndID(&id);
+    EXPECT_EQ(0, id);
+    CComQIPtr<IDSMenuOverlay>(Item(duplicate, 1))->get_PrivateId(&id);
+    EXPECT_EQ(0, id);
+    montage->get_PrivateId(&id);
+    EXPECT_NE(0, id) << "the original keeps its own";
+}
