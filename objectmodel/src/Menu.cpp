@@ -73,8 +73,8 @@ HRESULT CMenu::Make(CComPtr<CMenu>& menu)
                               reinterpret_cast<void**>(&production)));
     CComQIPtr<IKVEMenuComposition> composition(production);
     CComQIPtr<IKVEProductionXml> productionXml(production);
-    CHECK_NULL_TEXT(composition.p, "(IKVEMenuComposition*) composition");
-    CHECK_NULL_TEXT(productionXml.p, "(IKVEProductionXml*) productionXml");
+    CHECK_HR(RequireInterface(composition.p, "the production draws no menu"));
+    CHECK_HR(RequireInterface(productionXml.p, "the production has no XML form"));
     CComPtr<CMenu> created = Create(production, composition, productionXml);
     CHECK_HR(composition->SetMenu(created->GetUnknown()));
     menu = created;

@@ -8,6 +8,14 @@
 
 namespace objectmodel {
 
+HRESULT RequireInterface(IUnknown* answer, const char* missing)
+{
+    if (answer)
+        return S_OK;
+    LOG_HR(E_NOINTERFACE, missing);
+    return E_NOINTERFACE;
+}
+
 HRESULT WriteProductionXml(IKVEProductionXml* production, IXMLDOMNode* parent)
 {
     CComPtr<IXMLDOMElement> holder;

@@ -6,6 +6,10 @@
 
 namespace objectmodel {
 
+// S_OK when a production answered an interface the object model needs, else E_NOINTERFACE
+// reported with what is missing.
+HRESULT RequireInterface(IUnknown* answer, const char* missing);
+
 HRESULT WriteProductionXml(IKVEProductionXml* production, IXMLDOMNode* parent);
 
 // Loads the production from a "Production" element; a malformed one leaves it as it was.

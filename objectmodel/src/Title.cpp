@@ -18,7 +18,7 @@ HRESULT CTitle::Make(CComPtr<CTitle>& title)
     CHECK_HR(CoCreateInstance(CLSID_KVEProduction, nullptr, 0, IID_IUnknown,
                               reinterpret_cast<void**>(&production)));
     CComQIPtr<IKVEProductionXml> productionXml(production);
-    CHECK_NULL_TEXT(productionXml.p, "(IKVEProductionXml*) productionXml");
+    CHECK_HR(RequireInterface(productionXml.p, "the production has no XML form"));
     title = Create(production, productionXml);
     return S_OK;
 }

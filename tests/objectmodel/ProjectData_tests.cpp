@@ -202,3 +202,19 @@ TEST_F(ProjectDataTest, ProjectSizeCountsDataFilesAndUserTitlesAtTheirBitrates)
     EXPECT_EQ(1000 + 8 * 1000000 / 8, bytes);
     std::filesystem::remove_all(root);
 }
+
+TEST_F(ProjectDataTest, AProductionClassThatCannotDrawAMenuIsRefused)
+{
+    class TitleOnlyProduction : public ComObject<TitleOnlyProduction, IKVEProductionXml>
+    {
+    public:
+        HRESULT SaveToXml(IXMLDOMNode*) override { return S_OK; }
+        HRESULT LoadFromXml(IXMLDOMNode*) override { return S_OK; }
+    };
+    ScopedClassRegistration titlesOnly(CLSID_KVEProduction, CreatorOf<TitleOnlyProduction>());
+    auto project = NewProject();
+    CComPtr<IDSMenu> menu;
+    EXPECT_EQ(E_NOINTERFACE, project->AddMenu(-1, &menu));
+    CComPtr<IDSTitle> title;
+    EXPECT_EQ(S_OK, project->AddTitle(-1, &title));
+}
