@@ -137,7 +137,9 @@ HRESULT FrameRenderer::SourcePicture(const SourcePanel& source, double sourceTim
         hr = Render(nested, sourceTime, int(std::lround(height * aspect)), height, picture,
                     depth + 1);
     } else {
-        hr = RenderMediaFile(source.MediaPath(), sourceTime, picture);
+        // The panel knows what its file holds: no need to probe it again.
+        hr = RenderMedia(source.MediaPath(), source.SourceType() == KVE_SOURCE_STILL, sourceTime,
+                         picture);
     }
     if (FAILED(hr))
         return hr;
@@ -154,13 +156,17 @@ HRESULT FrameRenderer::RenderMediaFile(const std::wstring& path, double time, Bg
 {
     const MediaInfo* info = nullptr;
     HRESULT probed = m_cache.Info(path, &info);
-    if (FAILED(probed))
-        return probed;
-    if (info->isStill) {
-        const BgraImage* still = nullptr;
-        HRESULT hr = m_cache.Picture(path, &still);
+    return FAILED(probed) ? probed : RenderMedia(path, info->isStill, time, picture);
+}
+
+HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double time,
+                                   BgraImage& picture)
+{
+    if (still) {
+        const BgraImage* cached = nullptr;
+        HRESULT hr = m_cache.Picture(path, &cached);
         if (SUCCEEDED(hr))
-            picture = *still;
+            picture = *cached;
         return hr;
     }
     const AVFrame* frame = nullptr;

@@ -34,6 +34,7 @@ private:
                         int depth);
     HRESULT RenderSource(const Production& production, const SourcePanel& source, double time,
                          BgraImage& frame, int depth);
+    HRESULT RenderMedia(const std::wstring& path, bool still, double time, BgraImage& picture);
     HRESULT SourcePicture(const SourcePanel& source, double sourceTime, BgraImage& picture,
                           int depth);
     HRESULT PlacePicture(const BgraImage& picture, double pictureAspect, bool keepShape,
