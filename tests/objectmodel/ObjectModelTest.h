@@ -1,5 +1,5 @@
 // The fixture of the object-model tests: the object model's classes and the fake production
-// registered, and small steps that build projects.
+// registered. Projects are built with the steps of support/ModelBuilder.h.
 #pragma once
 
 #include "FakeProduction.h"
@@ -12,6 +12,7 @@
 #include "model/ModelClasses.h"
 #include "objectmodel/ObjectModel.h"
 #include "platform/ErrorStack.h"
+#include "support/ModelBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +25,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    CComPtr<IDSProjectData> NewProject();
-    CComPtr<IDSMenu> AddMenu(IDSProjectData* project);
-    CComPtr<IDSTitle> AddTitle(IDSProjectData* project);
-    // Appends a new element of a kind to the list of a menu or a button.
-    CComPtr<IDSMenuButton> AddButton(IUnknown* parent);
-    CComPtr<IDSMenuText> AddText(IUnknown* parent);
-    CComPtr<IDSMenuOverlay> AddOverlay(IUnknown* parent);
-    CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index);
-    LONG Count(IUnknown* parent);
-
-    // The ID of an element, a menu or a title.
-    static LONG IdOf(IUnknown* object);
     static std::wstring LabelOf(IDSMenuElement* element);
     static FakeProduction* ProductionOf(IDSMenu* menu);
     static FakeProduction* ProductionOf(IDSTitle* title);

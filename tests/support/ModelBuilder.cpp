@@ -1,0 +1,80 @@
+#include "support/ModelBuilder.h"
+
+#include "model/ModelClasses.h"
+
+#include <gtest/gtest.h>
+
+CComPtr<IDSProjectData> NewProject()
+{
+    CComPtr<IDSProjectData> project;
+    EXPECT_EQ(S_OK, project.CoCreateInstance(CLSID_CDSProjectData));
+    return project;
+}
+
+CComPtr<IDSMenu> AddMenu(IDSProjectData* project)
+{
+    CComPtr<IDSMenu> menu;
+    EXPECT_EQ(S_OK, project->AddMenu(-1, &menu));
+    return menu;
+}
+
+CComPtr<IDSTitle> AddTitle(IDSProjectData* project)
+{
+    CComPtr<IDSTitle> title;
+    EXPECT_EQ(S_OK, project->AddTitle(-1, &title));
+    return title;
+}
+
+template <class I> static CComPtr<I> AddElementOf(IUnknown* parent)
+{
+    CComQIPtr<IDSMenuElementList> list(parent);
+    CComPtr<I> element;
+    EXPECT_TRUE(list);
+    if (list) {
+        EXPECT_EQ(S_OK, list->AddElement(&uuidof<I>(), reinterpret_cast<void**>(&element)));
+    }
+    return element;
+}
+
+CComPtr<IDSMenuButton> AddButton(IUnknown* parent)
+{
+    return AddElementOf<IDSMenuButton>(parent);
+}
+
+CComPtr<IDSMenuText> AddText(IUnknown* parent)
+{
+    return AddElementOf<IDSMenuText>(parent);
+}
+
+CComPtr<IDSMenuOverlay> AddOverlay(IUnknown* parent)
+{
+    return AddElementOf<IDSMenuOverlay>(parent);
+}
+
+CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index)
+{
+    CComQIPtr<IDSMenuElementList> list(parent);
+    CComPtr<IDSMenuElement> element;
+    EXPECT_EQ(S_OK, list->get_Item(index, &element));
+    return element;
+}
+
+LONG Count(IUnknown* parent)
+{
+    CComQIPtr<IDSMenuElementList> list(parent);
+    LONG count = -1;
+    EXPECT_EQ(S_OK, list->get_Count(&count));
+    return count;
+}
+
+LONG IdOf(IUnknown* object)
+{
+    LONG id = -1;
+    if (CComQIPtr<IDSMenuElement> element(object); element)
+        element->get_ID(&id);
+    else if (CComQIPtr<IDSMenu> menu(object); menu)
+        menu->get_ID(&id);
+    else if (CComQIPtr<IDSTitle> title(object); title)
+        title->get_ID(&id);
+    return id;
+}

@@ -1,0 +1,25 @@
+// Steps that build projects of the object model in tests: new projects, and titles, menus and
+// elements added to them the way a program adds them. The object model's classes and a
+// production class must be registered (see ProjectTest.h for the real engine).
+#pragma once
+
+#include "model/IDSMenu.h"
+#include "model/IDSMenuElement.h"
+#include "model/IDSProjectData.h"
+#include "model/IDSTitle.h"
+#include "platform/ComPtr.h"
+
+CComPtr<IDSProjectData> NewProject();
+// Appends a menu or a title to the project.
+CComPtr<IDSMenu> AddMenu(IDSProjectData* project);
+CComPtr<IDSTitle> AddTitle(IDSProjectData* project);
+// Appends a new element of a kind to the list of a menu or a button.
+CComPtr<IDSMenuButton> AddButton(IUnknown* parent);
+CComPtr<IDSMenuText> AddText(IUnknown* parent);
+CComPtr<IDSMenuOverlay> AddOverlay(IUnknown* parent);
+// The element at a 1-based index of the list of a menu or a button, and their number.
+CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index);
+LONG Count(IUnknown* parent);
+
+// The ID of an element, a menu or a title; -1 for anything else.
+LONG IdOf(IUnknown* object);
