@@ -9,6 +9,8 @@
 #include "model/IDSTitle.h"
 #include "platform/ComPtr.h"
 
+#include <gtest/gtest.h>
+
 CComPtr<IDSProjectData> NewProject();
 // Appends a menu or a title to the project.
 CComPtr<IDSMenu> AddMenu(IDSProjectData* project);
@@ -17,6 +19,12 @@ CComPtr<IDSTitle> AddTitle(IDSProjectData* project);
 CComPtr<IDSMenuButton> AddButton(IUnknown* parent);
 CComPtr<IDSMenuText> AddText(IUnknown* parent);
 CComPtr<IDSMenuOverlay> AddOverlay(IUnknown* parent);
+// The title, menu or element with its tag set: Tagged(AddMenu(project), MenuType_Main).
+template <class T> CComPtr<T> Tagged(CComPtr<T> object, ULONG tag)
+{
+    EXPECT_EQ(S_OK, object->put_Tag(tag));
+    return object;
+}
 // The element at a 1-based index of the list of a menu or a button, and their number.
 CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index);
 LONG Count(IUnknown* parent);
