@@ -6,15 +6,6 @@
 
 using MenuButtonTest = ObjectModelTest;
 
-namespace {
-
-void SetLabel(IDSMenuElement* element, const wchar_t* label)
-{
-    ASSERT_EQ(S_OK, element->put_Label(CComBSTR(label)));
-}
-
-} // namespace
-
 TEST_F(MenuButtonTest, ACopyIsDetachedAndChangingItChangesNothingOfTheOriginal)
 {
     auto project = NewProject();

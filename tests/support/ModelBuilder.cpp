@@ -51,6 +51,11 @@ CComPtr<IDSMenuOverlay> AddOverlay(IUnknown* parent)
     return AddElementOf<IDSMenuOverlay>(parent);
 }
 
+void SetLabel(IDSMenuElement* element, const wchar_t* label)
+{
+    ASSERT_EQ(S_OK, element->put_Label(CComBSTR(label)));
+}
+
 CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index)
 {
     CComQIPtr<IDSMenuElementList> list(parent);

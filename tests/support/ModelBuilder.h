@@ -25,6 +25,8 @@ template <class T> CComPtr<T> Tagged(CComPtr<T> object, ULONG tag)
     EXPECT_EQ(S_OK, object->put_Tag(tag));
     return object;
 }
+// Gives an element the text it shows.
+void SetLabel(IDSMenuElement* element, const wchar_t* label);
 // The element at a 1-based index of the list of a menu or a button, and their number.
 CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index);
 LONG Count(IUnknown* parent);
