@@ -1,9 +1,6 @@
 #include "dsutils/DSTagLists.h"
-#include "dsutils/DSTags.h"
 
-#include "FakeModel.h"
-
-#include <gtest/gtest.h>
+#include "support/ProjectTest.h"
 
 #include <vector>
 
@@ -13,37 +10,42 @@ template <class I> std::vector<LONG> IDs(const std::vector<CComPtr<I>>& list)
 {
     std::vector<LONG> ids;
     for (const CComPtr<I>& object : list)
-        ids.push_back(GetID(object));
+        ids.push_back(IdOf(object));
     return ids;
 }
 
-TEST(TagLists, MaskKeepsObjectsSharingABitInTheirOrder)
+class TagLists : public ProjectTest
 {
-    CComPtr<FakeProject> project = FakeProject::Create();
-    project->AddMenu(1, MenuType_Chapter);
-    project->AddMenu(2, MenuType_Transition);
-    project->AddMenu(3, MenuType_Main | MenuType_MainTemplate);
-    project->AddMenu(4, 0);
-    EXPECT_EQ(IDs(GetMenuList(project, MenuType_Main | MenuType_Chapter)),
-              (std::vector<LONG>{1, 3}));
-    EXPECT_EQ(IDs(GetMenuList(project, kAllTags)), (std::vector<LONG>{1, 2, 3, 4}));
-    EXPECT_TRUE(GetMenuList(project, 0).empty());
+protected:
+    CComPtr<IDSProjectData> m_project = NewProject();
+};
+
+TEST_F(TagLists, MaskKeepsObjectsSharingABitInTheirOrder)
+{
+    LONG chapter = IdOf(Tagged(AddMenu(m_project), MenuType_Chapter));
+    LONG transition = IdOf(Tagged(AddMenu(m_project), MenuType_Transition));
+    LONG main = IdOf(Tagged(AddMenu(m_project), MenuType_Main | MenuType_MainTemplate));
+    LONG untagged = IdOf(AddMenu(m_project));
+    EXPECT_EQ(IDs(GetMenuList(m_project, MenuType_Main | MenuType_Chapter)),
+              (std::vector<LONG>{chapter, main}));
+    EXPECT_EQ(IDs(GetMenuList(m_project, kAllTags)),
+              (std::vector<LONG>{chapter, transition, main, untagged}));
+    EXPECT_TRUE(GetMenuList(m_project, 0).empty());
     EXPECT_TRUE(GetTitleList(nullptr, kAllTags).empty());
 }
 
-TEST(TagLists, ButtonListSkipsOtherElementsAndNestedOnes)
+TEST_F(TagLists, ButtonListSkipsOtherElementsAndNestedOnes)
 {
-    CComPtr<FakeProject> project = FakeProject::Create();
-    CComPtr<FakeMenu> menu = project->AddMenu(1, MenuType_Main);
-    CComPtr<FakeButton> first = project->AddElement<FakeButton>(menu, 2, ButtonType_Command);
-    project->AddElement<FakeText>(menu, 3, ButtonType_Command);
-    project->AddElement<FakeButton>(menu, 4, ButtonType_Next);
-    project->AddElement<FakeButton>(menu, 5, ButtonType_Command);
-    project->AddText(first, 6, TextType_Label, L"nested");
-    EXPECT_EQ(IDs(GetButtonList(menu->GetUnknown(), ButtonType_Command)),
-              (std::vector<LONG>{2, 5}));
-    EXPECT_EQ(IDs(GetElementList(menu->GetUnknown(), kAllTags)), (std::vector<LONG>{2, 3, 4, 5}));
-    EXPECT_TRUE(GetElementList(project->GetUnknown(), kAllTags).empty());
+    CComPtr<IDSMenu> menu = Tagged(AddMenu(m_project), MenuType_Main);
+    CComPtr<IDSMenuButton> first = Tagged(AddButton(menu), ButtonType_Command);
+    LONG text = IdOf(Tagged(AddText(menu), ButtonType_Command));
+    LONG next = IdOf(Tagged(AddButton(menu), ButtonType_Next));
+    LONG last = IdOf(Tagged(AddButton(menu), ButtonType_Command));
+    Tagged(AddText(first), TextType_Label);
+    EXPECT_EQ(IDs(GetButtonList(menu, ButtonType_Command)), (std::vector<LONG>{IdOf(first), last}));
+    EXPECT_EQ(IDs(GetElementList(menu, kAllTags)),
+              (std::vector<LONG>{IdOf(first), text, next, last}));
+    EXPECT_TRUE(GetElementList(m_project, kAllTags).empty());
 }
 
 } // namespace
