@@ -1,10 +1,8 @@
 #include "dsutils/DSMenuUtils.h"
 
-#include "FakeModel.h"
+#include "support/ProjectTest.h"
 
-#include "platform/ErrorStack.h"
-
-#include <gtest/gtest.h>
+#include "ProjectData.h"
 
 #include <climits>
 #include <limits>
@@ -107,20 +105,61 @@ TEST(ConvertToRect, EdgesFarOutsideTheFrameStopAtTheIntegerRange)
     EXPECT_EQ(out, Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
 }
 
-class MenuFrame : public ::testing::Test
+// Real projects always answer IDSEncodingParams and always read their TV standard. To see
+// how a menu size is refused when either fails, these stand-ins derive from the real project
+// and change that one answer.
+class ProjectWithoutEncodingParameters : public objectmodel::CProjectData
+{
+public:
+    HRESULT QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid != IID_IDSEncodingParams)
+            return CProjectData::QueryInterface(iid, object);
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+
+protected:
+    ~ProjectWithoutEncodingParameters() override = default;
+};
+
+class ProjectWithUnreadableStandard : public objectmodel::CProjectData
+{
+public:
+    HRESULT get_TVStandard(TVStandard*) override { return E_ACCESSDENIED; }
+
+protected:
+    ~ProjectWithUnreadableStandard() override = default;
+};
+
+class MenuFrame : public ProjectTest
 {
 protected:
-    CComPtr<FakeProject> m_project = FakeProject::Create();
-    CComPtr<FakeMenu> m_menu = m_project->AddMenu(1, MenuType_Main);
+    void SetFrame(TVStandard standard, VideoResolution resolution)
+    {
+        EXPECT_EQ(S_OK, m_project->put_TVStandard(standard));
+        EXPECT_EQ(S_OK, CComQIPtr<IDSEncodingParams>(m_project)->put_VideoResolution(resolution));
+    }
 
     std::pair<int, int> Size(TVStandard standard, VideoResolution resolution)
     {
-        m_project->standard = standard;
-        m_project->resolution = resolution;
+        SetFrame(standard, resolution);
         int width = 0, height = 0;
         EXPECT_EQ(CDSMenuUtils::GetMenuSize(m_menu, width, height), S_OK);
         return {width, height};
     }
+
+    // A menu of a new PAL project of a stand-in class, which the fixture keeps.
+    template <class Project> CComPtr<IDSMenu> MenuOfStandIn()
+    {
+        m_standIn.Attach(new Project);
+        EXPECT_EQ(S_OK, m_standIn->put_TVStandard(TVStandard_PAL));
+        return AddMenu(m_standIn);
+    }
+
+    CComPtr<IDSProjectData> m_project = NewProject();
+    CComPtr<IDSMenu> m_menu = Tagged(AddMenu(m_project), MenuType_Main);
+    CComPtr<IDSProjectData> m_standIn;
 };
 
 TEST_F(MenuFrame, SizeFollowsTheTVStandardAndVideoResolution)
@@ -147,7 +186,7 @@ TEST_F(MenuFrame, MissingMenuKeepsTheDefaultSize)
 
 TEST_F(MenuFrame, MenuOutsideAProjectIsAnInvalidArgumentWithoutMessage)
 {
-    m_menu->project = nullptr;
+    ASSERT_EQ(S_OK, m_project->RemoveMenu(IdOf(m_menu), nullptr));
     int width = 0, height = 0;
     EXPECT_EQ(CDSMenuUtils::GetMenuSize(m_menu, width, height), E_INVALIDARG);
     EXPECT_TRUE(KVUGetErrorStack().empty());
@@ -155,26 +194,24 @@ TEST_F(MenuFrame, MenuOutsideAProjectIsAnInvalidArgumentWithoutMessage)
 
 TEST_F(MenuFrame, ProjectWithoutEncodingParametersIsReported)
 {
-    m_project->hasEncoding = false;
-    m_project->standard = TVStandard_PAL;
+    CComPtr<IDSMenu> menu = MenuOfStandIn<ProjectWithoutEncodingParameters>();
     int width = 0, height = 0;
-    EXPECT_EQ(CDSMenuUtils::GetMenuSize(m_menu, width, height), E_POINTER);
+    EXPECT_EQ(CDSMenuUtils::GetMenuSize(menu, width, height), E_POINTER);
     EXPECT_EQ(std::make_pair(width, height), std::make_pair(720, 480));
     EXPECT_TRUE(StackHolds(L"*** Error NULL = (IDSEncodingParams*) spEP"));
 }
 
 TEST_F(MenuFrame, FailedReadIsPassedOnUnchanged)
 {
-    m_project->readResult = E_ACCESSDENIED;
+    CComPtr<IDSMenu> menu = MenuOfStandIn<ProjectWithUnreadableStandard>();
     int width = 0, height = 0;
-    EXPECT_EQ(CDSMenuUtils::GetMenuSize(m_menu, width, height), E_ACCESSDENIED);
+    EXPECT_EQ(CDSMenuUtils::GetMenuSize(menu, width, height), E_ACCESSDENIED);
     EXPECT_TRUE(StackHolds(L"spProject->get_TVStandard(&standard)"));
 }
 
 TEST_F(MenuFrame, ConversionInTheMenusFrame)
 {
-    m_project->standard = TVStandard_PAL;
-    m_project->resolution = VideoResolution_352Half;
+    SetFrame(TVStandard_PAL, VideoResolution_352Half);
     RECT out = {};
     ASSERT_EQ(CDSMenuUtils::ConvertToRect(out, FloatRect{-1, 1, 1, -1}, m_menu), S_OK);
     EXPECT_EQ(out, Rect(0, 0, 352, 288));
@@ -182,9 +219,9 @@ TEST_F(MenuFrame, ConversionInTheMenusFrame)
 
 TEST_F(MenuFrame, ConversionInAFrameThatCannotBeKnownWritesNothing)
 {
-    m_project->readResult = E_ACCESSDENIED;
+    CComPtr<IDSMenu> menu = MenuOfStandIn<ProjectWithUnreadableStandard>();
     RECT out = Rect(7, 7, 7, 7);
-    EXPECT_EQ(CDSMenuUtils::ConvertToRect(out, FloatRect{-1, 1, 1, -1}, m_menu), E_ACCESSDENIED);
+    EXPECT_EQ(CDSMenuUtils::ConvertToRect(out, FloatRect{-1, 1, 1, -1}, menu), E_ACCESSDENIED);
     EXPECT_EQ(out, Rect(7, 7, 7, 7));
     EXPECT_TRUE(StackHolds(L"= GetMenuSize(pMenu, nX, nY)"));
 }
