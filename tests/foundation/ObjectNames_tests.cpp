@@ -2,7 +2,18 @@
 
 #include "support/ProjectTest.h"
 
+#include <initializer_list>
+#include <vector>
+
 namespace {
+
+std::vector<int> Ordinals(std::initializer_list<IUnknown*> objects)
+{
+    std::vector<int> ordinals;
+    for (IUnknown* object : objects)
+        ordinals.push_back(GetOrdinal(object));
+    return ordinals;
+}
 
 class Names : public ProjectTest
 {
@@ -15,9 +26,7 @@ TEST_F(Names, MenuOrdinalCountsMainAndChapterMenusOnly)
     CComPtr<IDSMenu> main = Tagged(AddMenu(m_project), MenuType_Main);
     CComPtr<IDSMenu> transition = Tagged(AddMenu(m_project), MenuType_Transition);
     CComPtr<IDSMenu> chapter = Tagged(AddMenu(m_project), MenuType_Chapter);
-    EXPECT_EQ(GetOrdinal(main), 1);
-    EXPECT_EQ(GetOrdinal(chapter), 2);
-    EXPECT_EQ(GetOrdinal(transition), 0);
+    EXPECT_EQ(Ordinals({main, transition, chapter}), (std::vector<int>{1, 0, 2}));
 }
 
 TEST_F(Names, ButtonOrdinalCountsCommandButtonsOfItsMenu)
@@ -27,9 +36,7 @@ TEST_F(Names, ButtonOrdinalCountsCommandButtonsOfItsMenu)
     CComPtr<IDSMenuButton> first = Tagged(AddButton(menu), ButtonType_Command);
     CComPtr<IDSMenuButton> next = Tagged(AddButton(menu), ButtonType_Next);
     CComPtr<IDSMenuButton> second = Tagged(AddButton(menu), ButtonType_Command);
-    EXPECT_EQ(GetOrdinal(first), 1);
-    EXPECT_EQ(GetOrdinal(second), 2);
-    EXPECT_EQ(GetOrdinal(next), 0);
+    EXPECT_EQ(Ordinals({first, next, second}), (std::vector<int>{1, 0, 2}));
     ASSERT_EQ(S_OK, CComQIPtr<IDSMenuElementList>(menu)->RemoveElement(IdOf(second), nullptr));
     EXPECT_EQ(GetOrdinal(second), 0);
 }
