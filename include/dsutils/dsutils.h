@@ -1,6 +1,14 @@
 // Every public header of the library.
 #pragma once
 
+#include "dsutils/DSAppUtils.h"
+#include "dsutils/DSCapabilities.h"
 #include "dsutils/DSEncodeParams.h"
+#include "dsutils/DSFileUtils.h"
+#include "dsutils/DSMenuUtils.h"
+#include "dsutils/DSTagLists.h"
+#include "dsutils/DSTags.h"
+#include "dsutils/DSTimeStr.h"
+#include "dsutils/FloatRect.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"

@@ -1,5 +1,7 @@
 #include "platform/PathService.h"
 
+#include "support/ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,32 +9,6 @@
 #include <string>
 
 namespace {
-
-// Sets an environment variable for the life of a scope and puts back what was there.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 TEST(PathService, MacrosExpandInAnyCaseAndLeaveOtherTextAlone)
 {

@@ -1,0 +1,63 @@
+#include "FileOperations.h"
+
+#include "platform/StringConv.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+fs::path NativePath(const std::wstring& path)
+{
+    return fs::path(WideToUtf8(path));
+}
+
+bool IsDirectory(const std::wstring& path)
+{
+    std::error_code error;
+    return !path.empty() && fs::is_directory(NativePath(path), error);
+}
+
+bool PathExists(const std::wstring& path)
+{
+    std::error_code error;
+    return fs::symlink_status(NativePath(path), error).type() != fs::file_type::not_found;
+}
+
+HRESULT MakeFolder(const std::wstring& path)
+{
+    if (IsDirectory(path))
+        return S_OK;
+    std::error_code error;
+    fs::create_directories(NativePath(path), error);
+    return error ? HResultFromErrno(error.value()) : S_OK;
+}
+
+bool RemoveFile(const std::wstring& path)
+{
+    std::error_code error;
+    if (fs::symlink_status(NativePath(path), error).type() == fs::file_type::directory)
+        return false;
+    return fs::remove(NativePath(path), error) && !error;
+}
+
+bool RemoveTree(const std::wstring& path)
+{
+    std::error_code error;
+    fs::remove_all(NativePath(path), error);
+    return !error;
+}
+
+bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity)
+{
+    int fd = open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info = {};
+    bool read = fstat(fd, &info) == 0;
+    close(fd);
+    identity.index = info.st_ino;
+    identity.volume = info.st_dev;
+    return read;
+}
