@@ -74,15 +74,16 @@ struct FormatCaps
 class CDSEncodeParams
 {
 public:
-    // With a source (an encoding object, a project or a title) the values are read from it
-    // (Read; call Read yourself to see its result). Without one, the defaults of a standard
-    // DVD: NTSC, 4:3, MPEG-2 at the high-quality preset, stereo AC-3.
+    // With a source (an encoding object, a project, a title or a menu) the values are read
+    // from it (Read; call Read yourself to see its result). Without one, the defaults of a
+    // standard DVD: NTSC, 4:3, MPEG-2 at the high-quality preset, stereo AC-3.
     explicit CDSEncodeParams(IUnknown* pSource = nullptr);
 
-    // Reads the values from an encoding object, a project or a title (whose project supplies
-    // the disc format, TV standard and fit-to-disc switches). Values over the combined limit
-    // are replaced by the high-quality preset. Failures are logged and returned; the values
-    // read before the failure are kept.
+    // Reads the values from an encoding object, a project, a title or a menu (a menu is encoded
+    // as its project). The project of a title or menu supplies the disc format, TV standard
+    // and fit-to-disc switches. Values over the combined limit are replaced by the
+    // high-quality preset. Failures are logged and returned; the values read before the
+    // failure are kept.
     HRESULT Read(IUnknown* pSource);
     // Writes the values to the target's encoding parameters (null: those read from), and the
     // TV standard and fit-to-disc switches to the project read from. The disc format is not
@@ -136,8 +137,9 @@ public:
     // The frame size of a resolution (a height of 480 lines for NTSC, 576 for any other
     // standard, where the resolution depends on it). E_UNEXPECTED and 0 x 0 outside 1 to 15.
     static HRESULT GetFrameSize(SIZE& size, VideoResolution eResolution, TVStandard eTV);
-    // The frame size of an encoding object's resolution; with bDisplay, frames 1080 lines
-    // high are reported 1920 wide and frames 704 wide are reported 720 wide.
+    // The frame size of the resolution of an encoding object (or of a menu's project); with
+    // bDisplay, frames 1080 lines high are reported 1920 wide and frames 704 wide are reported
+    // 720 wide.
     static HRESULT GetFrameSize(SIZE& size, IUnknown* pEncoding, TVStandard eTV,
                                 bool bDisplay = false);
 
@@ -232,6 +234,7 @@ public:
     static std::wstring GetSizeString(LONG lBitsPerSecond);
 
 private:
+    static CComPtr<IDSEncodingParams> EncodingParamsOf(IUnknown* pObject, IDSProjectData* pProject);
     void SetUpDefaults();
     HRESULT Attach(IUnknown* pSource);
     HRESULT ReadProjectSettings();

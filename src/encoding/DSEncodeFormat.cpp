@@ -2,6 +2,7 @@
 #include "dsutils/DSEncodeParams.h"
 
 #include "FormatCapsTable.h"
+#include "dsutils/DSTags.h"
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 #include "platform/ResultCodes.h"
@@ -269,7 +270,7 @@ HRESULT CDSEncodeParams::GetFrameSize(SIZE& size, IUnknown* pEncoding, TVStandar
     KVUClearErrorStack();
     size = {0, 0};
     CHECK_NULL(pEncoding);
-    CComQIPtr<IDSEncodingParams> spEncoding(pEncoding);
+    CComPtr<IDSEncodingParams> spEncoding = EncodingParamsOf(pEncoding, GetProject(pEncoding));
     CHECK_NULL_TEXT(spEncoding, "(IDSEncodingParams*) spEncoding");
     VideoResolution eResolution = VideoResolution_None;
     CHECK_HR(spEncoding->get_VideoResolution(&eResolution));

@@ -2,8 +2,7 @@
 #include "dsutils/DSEncodeParams.h"
 
 #include "FormatCapsTable.h"
-#include "model/IDSMenu.h"
-#include "model/IDSTitle.h"
+#include "dsutils/DSTags.h"
 #include "platform/Check.h"
 #include "platform/Config.h"
 #include "platform/ErrorStack.h"
@@ -90,18 +89,24 @@ bool CDSEncodeParams::AVCAvailable(DiscFormat eFormat)
     }
 }
 
+// A menu has no encoding parameters of its own: it is encoded as its project is.
+CComPtr<IDSEncodingParams> CDSEncodeParams::EncodingParamsOf(IUnknown* pObject,
+                                                             IDSProjectData* pProject)
+{
+    CComQIPtr<IDSEncodingParams> spEncoding(pObject);
+    if (!spEncoding)
+        spEncoding = CComQIPtr<IDSEncodingParams>(pProject);
+    return spEncoding;
+}
+
 // Finds the encoding parameters of the source and the project that owns them.
 HRESULT CDSEncodeParams::Attach(IUnknown* pSource)
 {
     CHECK_NULL(pSource);
-    m_spEncoding = CComQIPtr<IDSEncodingParams>(pSource);
     m_spProj = CComQIPtr<IDSProjectData>(pSource);
-    if (!m_spProj) {
-        if (CComQIPtr<IDSTitle> spTitle = pSource)
-            CHECK_HR(spTitle->GetProject(&m_spProj));
-        else if (CComQIPtr<IDSMenu> spMenu = pSource)
-            CHECK_HR(spMenu->GetProject(&m_spProj));
-    }
+    if (!m_spProj)
+        m_spProj = GetProject(pSource);
+    m_spEncoding = EncodingParamsOf(pSource, m_spProj);
     CHECK_NULL_TEXT(m_spEncoding, "(IDSEncodingParams*) m_spEncoding");
     return S_OK;
 }
