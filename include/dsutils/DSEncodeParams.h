@@ -218,7 +218,8 @@ public:
     LONG _FindNearestHalf(LONG lBitRate) const;
     // The index of the format's audio entry, -1 when the format is not allowed.
     int _FindAudioFormatIndex(AudioFormat eFormat) const;
-    // The filled rate slots of the format's audio entry; empty when not allowed.
+    // The filled rate slots of the format's audio entry; empty when not allowed. The view
+    // belongs to this object and holds until its disc format changes.
     std::span<const LONG> _FindAudioBitRateList(AudioFormat eFormat) const;
     // The first audio format with stereo rates and its lowest rate; 0xC201007C when the
     // table has none.
