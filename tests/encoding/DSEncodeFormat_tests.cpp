@@ -4,6 +4,7 @@
 #include "dsutils/DSEncodeParams.h"
 #include "platform/ErrorStack.h"
 #include "platform/ResultCodes.h"
+#include "platform/Xml.h"
 
 #include <gtest/gtest.h>
 
@@ -362,9 +363,10 @@ TEST(GetFrameSize, EncodingObjectFailuresAreLoggedAndReturned)
 {
     SIZE size{};
     EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, nullptr, TVStandard_NTSC), E_POINTER);
-    CComPtr<FakeProduction> notEncoding = FakeProduction::Create();
-    EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, notEncoding->GetUnknown(), TVStandard_NTSC),
-              E_POINTER);
+    ASSERT_EQ(RegisterXmlClasses(), S_OK);
+    CComPtr<IXMLDOMDocument> notEncoding;
+    ASSERT_EQ(CreateXMLDocument(&notEncoding), S_OK);
+    EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, notEncoding, TVStandard_NTSC), E_POINTER);
     std::vector<std::wstring> stack = KVUGetErrorStack();
     ASSERT_EQ(stack.size(), 1u);
     EXPECT_NE(stack[0].find(L"*** Error NULL = (IDSEncodingParams*) spEncoding"),

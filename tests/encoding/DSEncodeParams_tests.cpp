@@ -1,10 +1,11 @@
-// A new object, reading and writing through a project and its titles, master settings.
-#include "EncodingFakes.h"
+// A new object, reading and writing through projects, titles and menus, master settings.
+#include "EncodingModelTest.h"
 
 #include "dsutils/DSEncodeParams.h"
 #include "platform/Config.h"
 #include "platform/ErrorStack.h"
 #include "platform/ResultCodes.h"
+#include "platform/Xml.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,9 @@ TEST(NewParams, ConstructionLeavesTheErrorStackAlone)
     EXPECT_EQ(KVUGetErrorStack(), std::vector<std::wstring>{L"earlier message"});
 }
 
-TEST(ReadWrite, ProjectSuppliesTheDiscAndItsEncodingObjectTheValues)
+using ReadWrite = EncodingModelTest;
+
+TEST_F(ReadWrite, ProjectSuppliesTheDiscAndItsEncodingObjectTheValues)
 {
     EncodingValues master;
     master.aspect = AspectRatio_16x9;
@@ -61,11 +64,12 @@ TEST(ReadWrite, ProjectSuppliesTheDiscAndItsEncodingObjectTheValues)
     master.videoBitrate = 11000000;
     master.audioBitrate = 384000;
     master.twoPass = VARIANT_TRUE;
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_BluRay, TVStandard_PAL, master);
-    project->disc.fitToDisc = VARIANT_TRUE;
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_BluRay, TVStandard_PAL, master);
+    project->put_FitToDisc(VARIANT_TRUE);
+    project->put_DoCompression(VARIANT_FALSE);
 
     CDSEncodeParams params;
-    ASSERT_EQ(params.Read(project->GetUnknown()), S_OK);
+    ASSERT_EQ(params.Read(project), S_OK);
     EXPECT_EQ(params.GetFormat(), DiscFormat_BluRay);
     EXPECT_EQ(params.GetTVStandard(), TVStandard_PAL);
     EXPECT_EQ(params.GetVideoFormat(), VideoFormat_AVC);
@@ -78,9 +82,9 @@ TEST(ReadWrite, ProjectSuppliesTheDiscAndItsEncodingObjectTheValues)
     EXPECT_EQ(params.GetEncoderPresets(), EP_Standard);
 }
 
-TEST(ReadWrite, TitleValuesRoundTripAndTheProjectKeepsItsDiscFormat)
+TEST_F(ReadWrite, TitleValuesRoundTripAndTheProjectKeepsItsDiscFormat)
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC);
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_DVD, TVStandard_NTSC);
     EncodingValues stored;
     stored.aspect = AspectRatio_16x9;
     stored.resolution = VideoResolution_352;
@@ -88,171 +92,180 @@ TEST(ReadWrite, TitleValuesRoundTripAndTheProjectKeepsItsDiscFormat)
     stored.audio = AudioFormat_MPEG;
     stored.audioBitrate = 224000;
     stored.twoPass = VARIANT_TRUE;
-    FakeTitle& source = project->AppendTitle(stored);
-    FakeTitle& target = project->AppendTitle({});
+    CComPtr<IDSTitle> source = AddTitle(project, stored);
+    CComPtr<IDSTitle> target = AddTitle(project);
 
-    CDSEncodeParams params(static_cast<IDSTitle*>(&source));
+    CDSEncodeParams params(source);
     params.SetFitToDisc(true);
     params.SetDoCompressionForFitToDisc(true);
-    ASSERT_EQ(params.Write(static_cast<IDSTitle*>(&target)), S_OK);
-    EXPECT_EQ(target.values, stored);
-    EXPECT_EQ(project->disc.fitToDisc, VARIANT_TRUE);
-    EXPECT_EQ(project->disc.compression, VARIANT_TRUE);
-    EXPECT_EQ(project->disc.format, DiscFormat_DVD);
+    ASSERT_EQ(params.Write(target), S_OK);
+    EXPECT_EQ(ValuesOf(target), stored);
+    VARIANT_BOOL bFit = VARIANT_FALSE, bCompress = VARIANT_FALSE;
+    project->get_FitToDisc(&bFit);
+    project->get_DoCompression(&bCompress);
+    EXPECT_EQ(bFit, VARIANT_TRUE);
+    EXPECT_EQ(bCompress, VARIANT_TRUE);
+    DiscFormat format = DiscFormat_None;
+    project->get_DiscFormat(&format);
+    EXPECT_EQ(format, DiscFormat_DVD);
 
     // Written back to where it came from by default.
     params.SetAspectRatio(AspectRatio_4x3);
     ASSERT_EQ(params.Write(), S_OK);
-    EXPECT_EQ(source.values.aspect, AspectRatio_4x3);
+    EXPECT_EQ(ValuesOf(source).aspect, AspectRatio_4x3);
 }
 
-TEST(ReadWrite, WriteStoresTheSubpictureFormatOfTheDiscFormat)
+TEST_F(ReadWrite, WriteStoresTheSubpictureFormatOfTheDiscFormat)
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_HDDVD, TVStandard_NTSC);
-    CDSEncodeParams params(project->GetUnknown());
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_HDDVD, TVStandard_NTSC);
+    CDSEncodeParams params(project);
     ASSERT_EQ(params.Write(), S_OK);
-    EXPECT_EQ(project->values.subpicture, SubpictureFormat_HD);
+    EXPECT_EQ(ValuesOf(project).subpicture, SubpictureFormat_HD);
 }
 
-TEST(ReadWrite, ValuesOverTheCombinedLimitReadAsTheHighQualityPreset)
+TEST_F(ReadWrite, ValuesOverTheCombinedLimitReadAsTheHighQualityPreset)
 {
     EncodingValues over;
     over.resolution = VideoResolution_704;
     over.videoBitrate = 9400000;
     over.audioBitrate = 384000;
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC, over);
-    CDSEncodeParams params(project->GetUnknown());
+    CDSEncodeParams params(NewProject(DiscFormat_DVD, TVStandard_NTSC, over));
     EXPECT_EQ(params.GetVideoBitRate(), 9000000);
     EXPECT_EQ(params.GetResolution(), VideoResolution_720);
     EXPECT_EQ(params.GetAudioBitRate(), 384000);
 }
 
-TEST(ReadWrite, ReadFailureIsLoggedAndKeepsWhatWasRead)
+TEST_F(ReadWrite, MenusAreEncodedAsTheirProject)
 {
-    EncodingValues stored;
-    stored.aspect = AspectRatio_16x9;
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC, stored);
-    project->failing = "AudioBitrate";
+    EncodingValues master;
+    master.resolution = VideoResolution_352Half;
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_DVD, TVStandard_PAL, master);
+    CComPtr<IDSMenu> menu = AddMenu(project);
+    CDSEncodeParams params(menu);
+    EXPECT_EQ(params.GetResolution(), VideoResolution_352Half);
+    EXPECT_EQ(params.GetTVStandard(), TVStandard_PAL);
+    SIZE size{};
+    ASSERT_EQ(CDSEncodeParams::GetFrameSize(size, menu, TVStandard_PAL), S_OK);
+    EXPECT_EQ(size, (SIZE{352, 288}));
+}
+
+TEST_F(ReadWrite, CopiesShareTheObjectTheyWereReadFrom)
+{
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_DVD, TVStandard_NTSC);
+    CDSEncodeParams copy;
+    {
+        CDSEncodeParams original(project);
+        copy = original;
+    }
+    copy.SetEncoderPresets(EP_LongPlay);
+    ASSERT_EQ(copy.Write(), S_OK);
+    EXPECT_EQ(ValuesOf(project).videoBitrate, 3000000);
+    EXPECT_EQ(ValuesOf(project).resolution, VideoResolution_352Half);
+}
+
+TEST(ReadWriteFailures, ReadFailureIsLoggedAndKeepsWhatWasRead)
+{
+    CComPtr<FakeEncodingParams> encoding = FakeEncodingParams::Create();
+    encoding->values.aspect = AspectRatio_16x9;
+    encoding->failing = "AudioBitrate";
     CDSEncodeParams params;
-    EXPECT_EQ(params.Read(project->GetUnknown()), kPropertyFailure);
+    EXPECT_EQ(params.Read(encoding->GetUnknown()), kPropertyFailure);
     EXPECT_TRUE(
         Mentions(FailingSite(), ResultCodeText(kPropertyFailure) +
                                     L" = m_spEncoding->get_AudioBitrate(&m_lAudioBitRate)"));
     EXPECT_EQ(params.GetAspectRatio(), AspectRatio_16x9);
-
-    project->failing = "DiscFormat";
-    EXPECT_EQ(params.Read(project->GetUnknown()), kPropertyFailure);
-    EXPECT_TRUE(Mentions(FailingSite(), L" = m_spProj->get_DiscFormat(&m_eDiscFormat)"));
 }
 
-TEST(ReadWrite, WriteFailureIsLoggedWithTheWrittenProperty)
+TEST(ReadWriteFailures, WriteFailureIsLoggedWithTheWrittenProperty)
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC);
-    CDSEncodeParams params(project->GetUnknown());
-    project->failing = "AudioBitrate";
+    CComPtr<FakeEncodingParams> encoding = FakeEncodingParams::Create();
+    CDSEncodeParams params(encoding->GetUnknown());
+    encoding->failing = "AudioBitrate";
     EXPECT_EQ(params.Write(), kPropertyFailure);
     EXPECT_TRUE(Mentions(FailingSite(), L" = spEncParams->put_AudioBitrate( m_lAudioBitRate)"));
-    project->failing = "TVStandard";
-    EXPECT_EQ(params.Write(), kPropertyFailure);
-    EXPECT_TRUE(Mentions(FailingSite(), L" = m_spProj->put_TVStandard(m_eTVStandard)"));
 }
 
-TEST(ReadWrite, ObjectsWithoutEncodingParametersAreRefused)
+TEST(ReadWriteFailures, ObjectsWithoutEncodingParametersAreRefused)
 {
     CDSEncodeParams params;
     EXPECT_EQ(params.Read(nullptr), E_POINTER);
     EXPECT_TRUE(Mentions(FailingSite(), L"*** Error NULL = pSource"));
-    CComPtr<FakeProduction> production = FakeProduction::Create();
-    EXPECT_EQ(params.Read(production->GetUnknown()), E_POINTER);
+    ASSERT_EQ(RegisterXmlClasses(), S_OK);
+    CComPtr<IXMLDOMDocument> notEncoding;
+    ASSERT_EQ(CreateXMLDocument(&notEncoding), S_OK);
+    EXPECT_EQ(params.Read(notEncoding), E_POINTER);
     EXPECT_TRUE(Mentions(FailingSite(), L"*** Error NULL = (IDSEncodingParams*) m_spEncoding"));
     EXPECT_EQ(params.Write(), E_POINTER);
     EXPECT_TRUE(Mentions(FailingSite(), L"*** Error NULL = spEncParams"));
 }
 
-TEST(ReadWrite, CopiesShareTheObjectTheyWereReadFrom)
+TEST_F(ReadWrite, SyncToProjectSwitchIsThatOfTheObjectReadFrom)
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC);
-    CDSEncodeParams copy;
-    {
-        CDSEncodeParams original(project->GetUnknown());
-        copy = original;
-    }
-    copy.SetEncoderPresets(EP_LongPlay);
-    ASSERT_EQ(copy.Write(), S_OK);
-    EXPECT_EQ(project->values.videoBitrate, 3000000);
-    EXPECT_EQ(project->values.resolution, VideoResolution_352Half);
-}
-
-TEST(SyncToProject, ReadsAndWritesTheSwitchOfTheObjectReadFrom)
-{
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC);
-    FakeTitle& title = project->AppendTitle({});
-    CDSEncodeParams params(static_cast<IDSTitle*>(&title));
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_DVD, TVStandard_NTSC);
+    CComPtr<IDSTitle> title = AddTitle(project);
+    CDSEncodeParams params(title);
     ASSERT_EQ(params.SetSyncToProject(VARIANT_TRUE), S_OK);
     VARIANT_BOOL bSync = VARIANT_FALSE;
     ASSERT_EQ(params.GetSyncToProject(&bSync), S_OK);
     EXPECT_EQ(bSync, VARIANT_TRUE);
-    EXPECT_EQ(title.values.sync, VARIANT_TRUE);
+    EXPECT_EQ(ValuesOf(title).sync, VARIANT_TRUE);
     EXPECT_EQ(CDSEncodeParams().SetSyncToProject(VARIANT_TRUE), E_POINTER);
 }
 
-// A project at the high-quality preset with titles at the presets given.
-CComPtr<FakeProject> ProjectWithTitles(const std::vector<EncoderPresets>& presets)
+class MasterSettings : public EncodingModelTest
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_DVD, TVStandard_NTSC);
-    CDSEncodeParams master(project->GetUnknown());
-    master.SetEncoderPresets(EP_HQ, true);
-    master.Write();
-    for (EncoderPresets preset : presets) {
-        FakeTitle& title = project->AppendTitle({});
-        CDSEncodeParams params(static_cast<IDSTitle*>(&title));
-        params.SetEncoderPresets(preset, true);
-        params.Write();
+protected:
+    // A DVD project at the high-quality preset with titles at the presets given.
+    static CComPtr<IDSProjectData> ProjectWithTitles(const std::vector<EncoderPresets>& presets)
+    {
+        CComPtr<IDSProjectData> project = NewProject(DiscFormat_DVD, TVStandard_NTSC);
+        CDSEncodeParams master(project);
+        master.SetEncoderPresets(EP_HQ, true);
+        master.Write();
+        for (EncoderPresets preset : presets) {
+            CDSEncodeParams params(AddTitle(project));
+            params.SetEncoderPresets(preset, true);
+            params.Write();
+        }
+        return project;
     }
-    return project;
-}
 
-TEST(MasterSettings, AllTitlesMatchWhenEachHasTheProjectsPreset)
+    static CComPtr<IDSTitle> Title(IDSProjectData* project, LONG index)
+    {
+        CComPtr<IDSTitle> title;
+        EXPECT_EQ(project->get_Title(index, &title), S_OK);
+        return title;
+    }
+};
+
+TEST_F(MasterSettings, AllTitlesMatchWhenEachHasTheProjectsPreset)
 {
-    CComPtr<FakeProject> project = ProjectWithTitles({EP_HQ, EP_HQ});
-    EXPECT_TRUE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project->GetUnknown()));
+    CComPtr<IDSProjectData> project = ProjectWithTitles({EP_HQ, EP_HQ});
+    EXPECT_TRUE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project));
 
     project = ProjectWithTitles({EP_HQ, EP_LongPlay});
-    EXPECT_FALSE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project->GetUnknown()));
+    EXPECT_FALSE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project));
     // Slideshows keep settings of their own.
-    project->titles[1]->production->slideShow = true;
-    EXPECT_TRUE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project->GetUnknown()));
-
+    MakeSlideShow(Title(project, 2));
+    EXPECT_TRUE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project));
+    EXPECT_FALSE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(Title(project, 1)));
     EXPECT_FALSE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(nullptr));
-    project->titles[0]->failing = "VideoBitrate";
-    EXPECT_FALSE(CDSEncodeParams::AreAllTitlesUsingMasterSettings(project->GetUnknown()));
 }
 
-TEST(MasterSettings, EveryTitleButSlideshowsIsSetToFollowTheProject)
+TEST_F(MasterSettings, EveryTitleButSlideshowsIsSetToFollowTheProject)
 {
-    CComPtr<FakeProject> project = ProjectWithTitles({EP_LongPlay, EP_Standard, EP_Better});
-    project->titles[1]->production->slideShow = true;
-    CDSEncodeParams params(project->GetUnknown());
+    CComPtr<IDSProjectData> project = ProjectWithTitles({EP_LongPlay, EP_Standard, EP_Better});
+    MakeSlideShow(Title(project, 2));
+    CDSEncodeParams params(project);
     ASSERT_EQ(params.SetAllTitlesToMasterSetting(), S_OK);
-    EXPECT_EQ(project->titles[0]->values.sync, VARIANT_TRUE);
-    EXPECT_EQ(project->titles[1]->values.sync, VARIANT_FALSE);
-    EXPECT_EQ(project->titles[2]->values.sync, VARIANT_TRUE);
-}
-
-TEST(MasterSettings, FailureToSetATitleIsLoggedAndReturned)
-{
-    CComPtr<FakeProject> project = ProjectWithTitles({EP_HQ, EP_HQ});
-    project->titles[0]->failing = "SyncToProject";
-    CDSEncodeParams params(project->GetUnknown());
-    EXPECT_EQ(params.SetAllTitlesToMasterSetting(), kPropertyFailure);
-    const std::vector<std::wstring> stack = KVUGetErrorStack();
-    ASSERT_EQ(stack.size(), 2u);
-    EXPECT_TRUE(Mentions(stack[1], L" = encp.SetSyncToProject(VARIANT_TRUE)"));
-    EXPECT_EQ(project->titles[1]->values.sync, VARIANT_FALSE);
+    EXPECT_EQ(ValuesOf(Title(project, 1)).sync, VARIANT_TRUE);
+    EXPECT_EQ(ValuesOf(Title(project, 2)).sync, VARIANT_FALSE);
+    EXPECT_EQ(ValuesOf(Title(project, 3)).sync, VARIANT_TRUE);
 
     CComPtr<FakeEncodingParams> alone = FakeEncodingParams::Create();
     CDSEncodeParams withoutProject(alone->GetUnknown());
     EXPECT_EQ(withoutProject.SetAllTitlesToMasterSetting(), E_POINTER);
+    EXPECT_TRUE(Mentions(FailingSite(), L"*** Error NULL = m_spProj"));
 }
 
 TEST(Availability, AVCFollowsTheConfigurationPerFormatFamily)

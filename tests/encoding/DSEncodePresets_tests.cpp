@@ -1,5 +1,5 @@
 // Quality presets: what each sets on every disc format, and reading them back.
-#include "EncodingFakes.h"
+#include "EncodingModelTest.h"
 
 #include "dsutils/DSEncodeParams.h"
 
@@ -97,18 +97,20 @@ TEST(EncoderPresets, EveryPresetOfEveryFormatSetsItsRateAndResolutionAndReadsBac
     }
 }
 
-TEST(EncoderPresets, ReducedRateHDDVDSharesOneRateForBetterAndHighQuality)
+using ReducedRateDisc = EncodingModelTest;
+
+TEST_F(ReducedRateDisc, HDDVDSharesOneRateForBetterAndHighQuality)
 {
-    CComPtr<FakeProject> project = MakeProject(DiscFormat_HDDVD, TVStandard_NTSC);
-    project->disc.size = static_cast<DiscSize>(5);
-    CDSEncodeParams params(project->GetUnknown());
+    CComPtr<IDSProjectData> project = NewProject(DiscFormat_HDDVD, TVStandard_NTSC);
+    project->put_DiscSize(static_cast<DiscSize>(5));
+    CDSEncodeParams params(project);
     params.SetEncoderPresets(EP_HQ, true);
     EXPECT_EQ(params.GetVideoBitRate(), 19000000);
     EXPECT_EQ(params.GetResolution(), VideoResolution_HD14);
     EXPECT_EQ(params.GetEncoderPresets(), EP_Better);
 
-    project->disc.size = static_cast<DiscSize>(6);
-    params.Read(project->GetUnknown());
+    project->put_DiscSize(static_cast<DiscSize>(6));
+    params.Read(project);
     params.SetEncoderPresets(EP_HQ, true);
     EXPECT_EQ(params.GetVideoBitRate(), 22000000);
     EXPECT_EQ(params.GetEncoderPresets(), EP_HQ);

@@ -1,68 +1,42 @@
 #include "EncodingFakes.h"
 
-#include <cwchar>
+#include <gtest/gtest.h>
 
 namespace encoding_test {
 
-HRESULT FakeProduction::GetProductionObj(IUnknown** production)
+EncodingValues ValuesOf(IUnknown* object)
 {
-    *production = GetUnknown();
-    (*production)->AddRef();
-    return S_OK;
+    EncodingValues values{};
+    CComQIPtr<IDSEncodingParams> encoding(object);
+    if (!encoding)
+        return values;
+    encoding->get_AspectRatio(&values.aspect);
+    encoding->get_VideoFormat(&values.video);
+    encoding->get_VideoResolution(&values.resolution);
+    encoding->get_VideoBitrate(&values.videoBitrate);
+    encoding->get_AudioFormat(&values.audio);
+    encoding->get_AudioChannels(&values.channels);
+    encoding->get_AudioBitrate(&values.audioBitrate);
+    encoding->get_SubpictureFormat(&values.subpicture);
+    encoding->get_TwoPassEncoding(&values.twoPass);
+    encoding->get_SyncToProject(&values.sync);
+    return values;
 }
 
-HRESULT FakeProduction::GetMetaData(BSTR name, IXMLDOMNode** node)
+void Store(IUnknown* object, const EncodingValues& values)
 {
-    *node = nullptr;
-    if (!slideShow || std::wcscmp(name, L"SlideShowDoc") != 0)
-        return S_FALSE;
-    *node = FakeMetaDataNode::Create().Detach();
-    return S_OK;
-}
-
-HRESULT FakeTitle::GetProduction(IUnknown** out)
-{
-    return production->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(out));
-}
-
-HRESULT FakeTitle::GetProject(IDSProjectData** out)
-{
-    *out = nullptr;
-    if (!project)
-        return S_FALSE;
-    return QueryInterfaceFor(static_cast<IDSProjectData*>(project), out);
-}
-
-FakeTitle& FakeProject::AppendTitle(const EncodingValues& titleValues)
-{
-    CComPtr<FakeTitle> title = FakeTitle::Create();
-    title->values = titleValues;
-    title->project = this;
-    titles.push_back(title);
-    return *title;
-}
-
-HRESULT FakeProject::get_TitleCount(LONG* count)
-{
-    *count = static_cast<LONG>(titles.size());
-    return S_OK;
-}
-
-HRESULT FakeProject::get_Title(LONG index, IDSTitle** title)
-{
-    *title = nullptr;
-    if (index < 1 || index > static_cast<LONG>(titles.size()))
-        return E_INVALIDARG;
-    return QueryInterfaceFor(static_cast<IDSTitle*>(titles[index - 1].p), title);
-}
-
-CComPtr<FakeProject> MakeProject(DiscFormat format, TVStandard tv, const EncodingValues& master)
-{
-    CComPtr<FakeProject> project = FakeProject::Create();
-    project->disc.format = format;
-    project->disc.tv = tv;
-    project->values = master;
-    return project;
+    CComQIPtr<IDSEncodingParams> encoding(object);
+    ASSERT_TRUE(encoding);
+    encoding->put_AspectRatio(values.aspect);
+    encoding->put_VideoFormat(values.video);
+    encoding->put_VideoResolution(values.resolution);
+    encoding->put_VideoBitrate(values.videoBitrate);
+    encoding->put_AudioFormat(values.audio);
+    encoding->put_AudioChannels(values.channels);
+    encoding->put_AudioBitrate(values.audioBitrate);
+    encoding->put_SubpictureFormat(values.subpicture);
+    encoding->put_TwoPassEncoding(values.twoPass);
+    encoding->put_SyncToProject(values.sync);
 }
 
 } // namespace encoding_test
