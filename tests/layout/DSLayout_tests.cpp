@@ -1,0 +1,95 @@
+#include "dsutils/DSLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DSLayout, ZeroWordStandsForTheDefaultLayout)
+{
+    CDSLayout stored(0);
+    EXPECT_EQ(static_cast<ULONG>(stored), 0x01500C21u);
+    EXPECT_EQ(static_cast<ULONG>(CDSLayout()), 0x01500C21u);
+    EXPECT_EQ(stored.GetMaxButtons(), 6);
+    EXPECT_EQ(stored.GetVersion(), 1u);
+    EXPECT_EQ(stored.GetStyle(), LayoutStyle_Rows);
+    EXPECT_EQ(stored.GetWeight(), Weight_LastLinesFull);
+}
+
+TEST(DSLayout, FieldsConstructorPacksEachFieldAndLeavesTheVersionAtZero)
+{
+    CDSLayout layout(3, 4, LayoutStyle_Columns, Justify_End, Justify_Start, Weight_FirstLinesFull);
+    EXPECT_EQ(static_cast<ULONG>(layout), (3u << 4) | (4u << 10) | (1u << 16) | (2u << 20));
+    EXPECT_EQ(
+        CDSLayout(70, 65, LayoutStyle_Rows, Justify_Start, Justify_Start, Weight_FirstLinesFull)
+            .GetMaxButtons(),
+        6 * 1);
+}
+
+TEST(DSLayout, SettersMaskTheirValueAndKeepEveryOtherBit)
+{
+    CDSLayout layout(0xFC000000u | CDSLayout::kDefault);
+    layout.SetButtonsPerLine(70);
+    EXPECT_EQ(layout.GetButtonsPerLine(), 6u);
+    EXPECT_EQ(layout.GetNumberOfLines(), 2u);
+    layout.SetWeight(5);
+    EXPECT_EQ(layout.GetWeight(), 1u);
+    layout.SetVersion(0x12);
+    EXPECT_EQ(static_cast<ULONG>(layout), 0xFD501822u);
+}
+
+TEST(DSLayout, DiagonalStylesKeepOneLine)
+{
+    CDSLayout layout(3, 4, LayoutStyle_Rows, Justify_Center, Justify_Center, Weight_LastLinesFull);
+    layout.SetStyle(LayoutStyle_DiagonalDown);
+    EXPECT_EQ(layout.GetNumberOfLines(), 1u);
+    layout.SetNumberOfLines(4);
+    EXPECT_EQ(layout.GetNumberOfLines(), 1u);
+    layout.SetButtonsPerLine(5);
+    EXPECT_EQ(layout.GetNumberOfLines(), 1u);
+    layout.SetStyle(LayoutStyle_Columns);
+    layout.SetNumberOfLines(4);
+    EXPECT_EQ(layout.GetNumberOfLines(), 4u);
+    CDSLayout built(3, 4, LayoutStyle_DiagonalUp, Justify_Center, Justify_Center,
+                    Weight_LastLinesFull);
+    EXPECT_EQ(built.GetMaxButtons(), 4);
+}
+
+TEST(DSLayout, ColumnsTakeTheirHorizontalJustifyFromTheLineJustify)
+{
+    CDSLayout layout(2, 3, LayoutStyle_Columns, Justify_Start, Justify_Center,
+                     Weight_LastLinesFull);
+    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Left);
+    layout.SetLineJustify(Justify_End);
+    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Right);
+    layout.SetLineJustify(3);
+    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Center);
+    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
+    layout.SetStyle(LayoutStyle_Rows);
+    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Center);
+}
+
+TEST(DSLayout, RowsTakeTheirVerticalJustifyFromTheLineJustify)
+{
+    CDSLayout layout(2, 3, LayoutStyle_Rows, Justify_Start, Justify_Center, Weight_LastLinesFull);
+    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Top);
+    layout.SetLineJustify(Justify_End);
+    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Bottom);
+    layout.SetLineJustify(Justify_Center);
+    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
+    layout.SetStyle(LayoutStyle_DiagonalDown);
+    layout.SetLineJustify(Justify_Start);
+    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
+}
+
+TEST(DSLayout, ConvertsToTheAddressOfItsWordForReadingFromAMenu)
+{
+    CDSLayout layout;
+    ULONG* word = layout;
+    *word = 0x00000C12u;
+    EXPECT_EQ(layout.GetVersion(), 2u);
+    EXPECT_EQ(layout.GetNumberOfLines(), 1u);
+    EXPECT_EQ(layout.GetButtonsPerLine(), 3u);
+    EXPECT_EQ(layout.GetStyle(), 0u);
+}
+
+} // namespace
