@@ -5,6 +5,7 @@
 #include "dsutils/DSCapabilities.h"
 #include "dsutils/DSFileUtils.h"
 #include "dsutils/DSLayout.h"
+#include "dsutils/DSMenuElementVec.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSPositioningAlgorithm.h"
 #include "dsutils/DSTagLists.h"

@@ -1,0 +1,48 @@
+#include "TemplateLookup.h"
+
+#include "dsutils/DSTags.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+ULONG TemplateBitFor(ULONG menuType)
+{
+    if (menuType & (MenuType_Chapter | MenuType_ChapterTemplate))
+        return MenuType_ChapterTemplate;
+    return MenuType_MainTemplate;
+}
+
+CComPtr<IDSMenu> FindTemplateIn(IDSProjectData* pProject, IDSMenu* pMenu)
+{
+    if (!pProject)
+        return nullptr;
+    return FindMenu(pProject, static_cast<ULONG>(GetTemplateID(pMenu)));
+}
+
+} // namespace
+
+CComPtr<IDSMenu> FindMenuTemplate(IDSMenu* pMenu)
+{
+    return FindTemplateIn(GetProject(pMenu), pMenu);
+}
+
+CComPtr<IDSMenu> FindMenuTemplateForType(IDSMenu* pMenu, ULONG menuType)
+{
+    CComPtr<IDSProjectData> spProject = GetProject(pMenu);
+    CComPtr<IDSMenu> spTemplate = FindTemplateIn(spProject, pMenu);
+    ULONG wanted = TemplateBitFor(menuType);
+    // Each template is visited once, so that a ring that does not close on its head ends.
+    std::vector<LONG> visited;
+    while (spTemplate) {
+        if (GetTag(spTemplate) & wanted)
+            return spTemplate;
+        LONG id = GetID(spTemplate);
+        if (std::find(visited.begin(), visited.end(), id) != visited.end())
+            break;
+        visited.push_back(id);
+        spTemplate = FindTemplateIn(spProject, spTemplate);
+    }
+    return nullptr;
+}
