@@ -4,13 +4,20 @@
 
 #include "dsutils/DSMenuElementVec.h"
 
+#include "model/DiscCommand.h"
 #include "model/FloatRect.h"
+#include "model/ProjectEnums.h"
 
+#include "platform/ComPtr.h"
 #include "platform/WinTypes.h"
 
 #include <vector>
 
 struct IDSMenu;
+struct IDSMenuButton;
+struct IDSMenuElement;
+struct IDSProjectData;
+struct IDSTitle;
 
 class CDSMenuUtils
 {
@@ -124,4 +131,109 @@ public:
     // (the list keeps it); null when there is none.
     static IDSMenuText* GetTextElement(IDSMenuButton* pButton);
     static IDSMenuText* GetTextElement(IDSMenu* pMenu);
+
+    // Writing links (navigation/LinkWriting.cpp). A link is the main command of a command
+    // list that names a title or a menu.
+
+    // Fills one entry from its target, leaving the node alone: a menu gives {JumpMenu, its ID,
+    // 0}, a title {PlayTitle, its ID, nChapter}. E_SETCMD_INVALID_TARGET, entry unchanged, for
+    // anything else.
+    static HRESULT SetCmd(DiscCommandParams& entry, IUnknown* pTarget, int nChapter = 1);
+    // Makes the target what the player does when the menu ends: the menu's commands become the
+    // one entry SetCmd gives with chapter 1; a menu that names itself loops on itself (param2
+    // 1). E_POINTER for a null menu or one without a command list.
+    static HRESULT LinkCmd(IDSMenu* pMenu, IUnknown* pTarget);
+    // Points the button's main command at the title (chapter 0) or the menu; its transition and
+    // post command stay. E_POINTER for a null argument or a button without a command list.
+    static HRESULT LinkCmd(IDSMenuButton* pButton, IDSTitle* pTitle);
+    static HRESULT LinkCmd(IDSMenuButton* pButton, IDSMenu* pMenu);
+
+    // Reading links (navigation/LinkReading.cpp). Every pointer returned is borrowed: the
+    // project holds the object, and the caller does not release it. Nothing is reported; a
+    // lookup that finds nothing gives null.
+
+    // The menu of the button's first JumpMenu command, when no PlayTitle command comes first.
+    static IDSMenu* GetLinkedMenu(IDSMenuButton* pButton);
+    // The title the button plays: its first PlayTitle command (the chapter goes to *pnChapter
+    // when given), passing over jumps to transition menus and other menus; with bStopAtMenu a
+    // jump to a main or chapter menu ends the search with null. A transition followed by
+    // PlayAll gives the project's first user title.
+    static IDSTitle* GetLinkedTitle(IDSMenuButton* pButton, int* pnChapter, bool bStopAtMenu);
+    // The title a chapter menu belongs to: the first title its command buttons play; null for
+    // any other menu.
+    static IDSTitle* GetLinkedTitle(IDSMenu* pMenu);
+    // The first command button of pMenu that leads to pTarget, or null.
+    static IDSMenuButton* GetLinkedButton(IDSMenu* pTarget, IDSMenu* pMenu);
+    // Whether a PlayTitle command of the button plays the title; with bFirstOnly only its first
+    // PlayTitle command counts.
+    static bool IsLinkedToTitle(IDSMenuButton* pButton, LONG lTitleId, bool bFirstOnly);
+    // The project's first title tagged TitleType_FirstPlay, or null.
+    static IDSTitle* GetFirstPlayTitle(IDSProjectData* pProject);
+    // The project's first main or chapter menu, or null.
+    static IDSMenu* GetRootMenu(IDSProjectData* pProject);
+    // The menu that the menu's first Home, Up, Next or Prev button leads to, or null.
+    static IDSMenu* GetHomeMenu(IDSMenu* pMenu);
+    static IDSMenu* GetUpMenu(IDSMenu* pMenu);
+    static IDSMenu* GetNextMenu(IDSMenu* pMenu);
+    static IDSMenu* GetPrevMenu(IDSMenu* pMenu);
+
+    // Buttons and their targets (navigation/ButtonTargets.cpp).
+
+    // Whether the button plays a title, directly or through a chapter menu; bIsSlideshow then
+    // says whether the title's production is a slideshow (false otherwise).
+    static bool IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow);
+    // Labels the button with the target's display name: the text of its first text element,
+    // else its own text. The result of that write; E_POINTER for a null button.
+    static HRESULT SetButtonTextToTarget(IDSMenuButton* pButton, IUnknown* pTarget);
+
+    // Walking the link graph (navigation/RecursiveOps.cpp).
+
+    // Appends to ids the ID of the menu and of every menu and title reached from it through
+    // its command buttons and its Next pages; each menu once (a title as often as it is
+    // reached). The root menu is not entered again, and of a chapter menu's buttons only the
+    // first is followed.
+    static HRESULT TraverseMenuLink(IDSMenu* pMenu, std::vector<LONG>& ids);
+    // Appends the title the button plays, or walks the menu it leads to.
+    static HRESULT TraverseButtonLink(IDSMenuButton* pButton, std::vector<LONG>& ids);
+
+    // Checking and repairing navigation (navigation/NavigationRepair.cpp).
+
+    // Whether the menu has no way back: no Up, Prev or Home link (Next links do not count).
+    // False for a null menu.
+    static bool CheckDeadEnd(IDSMenu* pMenu);
+    // Whether deleting this navigation button would leave its menu without a way back; true
+    // for a Next button, false for a button that is no navigation button.
+    static bool CheckDeadEndBtn(IDSMenuButton* pButton);
+    // Repairs the menu's Up and Home buttons: the root menu loses its first Up and first Home
+    // button; another menu's Home button leads to the root menu, and its Up button to a page
+    // that has a button leading here (or it is deleted). E_POINTER for a null menu.
+    static HRESULT ValidateMenuLinks(IDSMenu* pMenu);
+    // ValidateMenuLinks for every main and chapter menu of the project, whatever each gives.
+    static HRESULT ValidateLinksForAllMenus(IDSProjectData* pProject);
+    // Deletes the command buttons of the main menus whose first PlayTitle command plays the
+    // title; returns how many were deleted.
+    static int RemoveAllButtonsLinkedToTitle(IDSProjectData* pProject, LONG lTitleId);
+
+    // Menu chains and navigation buttons (navigation/MenuChains.cpp, navigation/NavButtons.cpp).
+    // A chain is the row of pages that Prev and Next buttons join.
+
+    // The first page of the menu's chain (the menu itself when it has no Prev page), or null
+    // for a null menu. A chain whose links run in a circle ends at the page before the first
+    // one seen again.
+    static IDSMenu* GetFirstMenuInChain(IDSMenu* pMenu);
+    // The last page of the chain, walked the same way through Next links.
+    static IDSMenu* GetLastMenuInChain(IDSMenu* pMenu);
+    // Makes the menu's navigation button of that kind (Next, Prev, Home or Up) lead to the
+    // target: its first such button is relinked, or a copy of its template's first such
+    // button is appended. S_FALSE, nothing done, for a null target; E_LINKNAVBUTTON_NO_TEMPLATE
+    // when the menu has no template, E_LINKNAVBUTTON_NO_NAVIGATION_BUTTON when the template has
+    // no such button.
+    static HRESULT LinkNavButton(IDSMenu* pMenu, ButtonTypes type, IDSMenu* pTargetMenu);
+
+    // Templates and elements (themes/MenuTemplates.cpp, themes/ElementRemoval.cpp).
+
+    // The menu's template, looked up by its TemplateID in its project; null when there is none.
+    static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
+    // Removes the element from the list that holds it; S_FALSE for an element in no list.
+    static HRESULT DeleteElement(IDSMenuElement* pElement);
 };

@@ -3,6 +3,7 @@
 
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSCapabilities.h"
+#include "dsutils/DSCmdList.h"
 #include "dsutils/DSFileUtils.h"
 #include "dsutils/DSLayout.h"
 #include "dsutils/DSMenuElementVec.h"

@@ -4,6 +4,16 @@
 // dangles. Strings are wide; files are read in any encoding they declare and written in the
 // encoding of their declaration (UTF-16 little-endian with a byte-order mark for "UTF-16",
 // UTF-8 otherwise).
+//
+// Conventions of every interface here: a null out-pointer gives E_POINTER, and so does a null
+// node argument; a node argument that is not a node of this library gives E_INVALIDARG. A
+// VARIANT out-argument must hold a valid value (a CComVariant, or one VariantInit made): what it
+// held is released before the result is stored. An operation that does not apply to the
+// node's type (a value for an element, a data type for a text node) gives E_FAIL; a change
+// that would break the tree (a node into its own subtree, an attribute or a document as a
+// child, a second document element, text directly under the document, an XML declaration
+// anywhere but first) gives E_INVALIDARG and changes nothing. A document and its nodes are
+// used by one thread at a time.
 #pragma once
 
 #include "platform/Variant.h"
@@ -18,6 +28,8 @@ enum DOMNodeType : LONG
     NODE_PROCESSING_INSTRUCTION = 7,
     NODE_COMMENT = 8,
     NODE_DOCUMENT = 9,
+    // The DOCTYPE of a loaded document, kept so that saving writes it back.
+    NODE_DOCUMENT_TYPE = 10,
 };
 
 // The namespace of the typed-value attribute "dt:dt".
@@ -46,6 +58,7 @@ struct IXMLDOMNode : IUnknown
     virtual HRESULT put_nodeValue(VARIANT value) = 0;
     virtual HRESULT get_nodeType(DOMNodeType* type) = 0;
     virtual HRESULT get_parentNode(IXMLDOMNode** parent) = 0;
+    // The children as they are now; the list does not follow later changes of the tree.
     virtual HRESULT get_childNodes(IXMLDOMNodeList** children) = 0;
     virtual HRESULT get_firstChild(IXMLDOMNode** child) = 0;
     virtual HRESULT get_lastChild(IXMLDOMNode** child) = 0;
@@ -66,7 +79,8 @@ struct IXMLDOMNode : IUnknown
     virtual HRESULT hasChildNodes(VARIANT_BOOL* has) = 0;
     virtual HRESULT get_ownerDocument(IXMLDOMDocument** document) = 0;
     // A detached copy owned by the same document; deep copies the whole subtree, else only
-    // the node and its attributes. The copy shares nothing with its source.
+    // the node and its attributes. The copy shares nothing with its source. The clone of a
+    // document is a new document.
     virtual HRESULT cloneNode(VARIANT_BOOL deep, IXMLDOMNode** clone) = 0;
     // The concatenated text of the node and its descendants.
     virtual HRESULT get_text(BSTR* text) = 0;
@@ -76,14 +90,24 @@ struct IXMLDOMNode : IUnknown
     virtual HRESULT get_xml(BSTR* xml) = 0;
     // The value of the text as its "dt:dt" data type declares ("string", "int", "i4", "i8",
     // "ui4", "r4", "r8", "float", "number", "boolean"); a node without one gives a BSTR.
+    // The types give VT_BSTR; VT_I4 for int and i4, VT_I8, VT_UI4, VT_R4; VT_R8 for r8, float
+    // and number; VT_BOOL for boolean (written "1" and "0", read also as "true" and "false").
+    // Text that is not a value of the type gives DISP_E_TYPEMISMATCH; a type not in the list
+    // (from a loaded file) gives the text.
     virtual HRESULT get_nodeTypedValue(VARIANT* value) = 0;
-    // Writes value as the node's text in the form of its declared data type.
+    // Writes value as the node's text in the form of its declared data type; a value that
+    // does not convert gives DISP_E_TYPEMISMATCH and leaves the text as it was.
     virtual HRESULT put_nodeTypedValue(VARIANT value) = 0;
     // The declared data type as a BSTR, VT_NULL when there is none.
     virtual HRESULT get_dataType(VARIANT* type) = 0;
-    // Declares the data type with the "dt:dt" attribute of the data-types namespace.
+    // Declares the data type with the "dt:dt" attribute of the data-types namespace; where no
+    // ancestor declares the namespace, the element declares it itself, so that the type reads
+    // back wherever the element goes. An empty type removes the declaration; a type not in
+    // the list above gives E_INVALIDARG.
     virtual HRESULT put_dataType(BSTR type) = 0;
-    // XPath 1.0 queries evaluated with this node as the context.
+    // XPath 1.0 queries evaluated with this node as the context; a detached node's query sees
+    // its own detached subtree only. Prefixes match names as written ("dt:dt"). A malformed
+    // query, or one whose result is not a set of nodes, gives E_INVALIDARG.
     virtual HRESULT selectNodes(BSTR query, IXMLDOMNodeList** nodes) = 0;
     virtual HRESULT selectSingleNode(BSTR query, IXMLDOMNode** node) = 0;
 };
@@ -107,7 +131,9 @@ struct IXMLDOMDocument : IXMLDOMNode
     virtual HRESULT get_documentElement(IXMLDOMElement** root) = 0;
     // Makes root the document element, replacing any earlier one.
     virtual HRESULT putref_documentElement(IXMLDOMElement* root) = 0;
-    // New detached nodes of this document.
+    // New detached nodes of this document. Names must be XML names (E_INVALIDARG otherwise).
+    // The instruction target "xml" makes the XML declaration, whose data must be
+    // name="value" pairs.
     virtual HRESULT createElement(BSTR name, IXMLDOMElement** element) = 0;
     virtual HRESULT createTextNode(BSTR text, IXMLDOMNode** node) = 0;
     virtual HRESULT createComment(BSTR text, IXMLDOMNode** node) = 0;
@@ -118,12 +144,16 @@ struct IXMLDOMDocument : IXMLDOMNode
     virtual HRESULT getElementsByTagName(BSTR name, IXMLDOMNodeList** elements) = 0;
     // Replaces the document's contents with a file (source is a VT_BSTR path). A missing,
     // unreadable or malformed file returns S_FALSE with *success VARIANT_FALSE and leaves the
-    // document empty; the reason is kept for get_parseErrorReason.
+    // document empty; the reason is kept for get_parseErrorReason. Malformed includes text
+    // outside the document element, a second document element, an attribute given twice and
+    // a reference to an entity other than the five predefined ones (a document type is kept,
+    // but entities it declares are not expanded). Whitespace between elements is dropped.
     virtual HRESULT load(VARIANT source, VARIANT_BOOL* success) = 0;
     // The same from XML text.
     virtual HRESULT loadXML(BSTR xml, VARIANT_BOOL* success) = 0;
     // Writes the document to a file (destination is a VT_BSTR path); a file that cannot be
-    // written gives a failure result.
+    // written gives a failure result and leaves an earlier file as it was. A declaration that
+    // names an encoding other than UTF-16 or UTF-8 is written as naming UTF-8.
     virtual HRESULT save(VARIANT destination) = 0;
     virtual HRESULT get_async(VARIANT_BOOL* async) = 0;
     // Loading is always synchronous here; the flag is kept for callers that set it.
