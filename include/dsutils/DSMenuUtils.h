@@ -66,9 +66,23 @@ public:
     // E_POINTER (nothing reported) for a null menu; a failed layout read is returned.
     static HRESULT LayoutGetPredefinedLayouts(IDSMenu* pMenu, std::vector<sPredefinedLayout>& out);
 
-    // Room on the grid (layout/MenuFmt.cpp). Command buttons are the buttons of the menu's
-    // own list whose tag has ButtonType_Command.
+    // Arranging buttons on the grid (layout/MenuFmt.cpp). Command buttons are the buttons of
+    // the menu's own list whose tag has ButtonType_Command; navigation buttons are never moved.
 
+    // Puts the menu's command buttons on the grid of its layout, in the order of the chapter
+    // number their links play (buttons without one first, ties in element order), inside the
+    // menu's layout rectangle (the whole frame while that is empty), and clears the menu's
+    // MenuFlag_FreePlacement. The grid has room for the layout's capacity; a layout of version 2
+    // is spread for the buttons the menu has instead. Buttons past the capacity repeat the
+    // first slots, moved up and right by 0.04. A button whose label is its only element takes
+    // the label alignment of the layout's line justify.
+    // A menu whose buttons the user placed by hand (MenuFlag_FreePlacement) is not arranged
+    // unless bForce: its buttons stacked at the origin or on the template's first button are
+    // only moved apart, the flag stays and the result is S_FALSE.
+    // S_FALSE for a menu without command buttons, or when the layout gives no position (a
+    // button justify or weight without a rule; the buttons then stay where they are). The
+    // first failing placement stops the arrangement and is returned.
+    static HRESULT LayoutArrangeButtons(IDSMenu* pMenu, bool bForce);
     // Whether the menu has fewer command buttons than its layout holds; also true for a menu
     // without command buttons. False for a null menu or an unreadable layout.
     static bool LayoutMenuVacant(IDSMenu* pMenu);

@@ -1,5 +1,6 @@
 #include "TemplateLookup.h"
 
+#include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTags.h"
 
 #include <algorithm>
@@ -14,24 +15,11 @@ ULONG TemplateBitFor(ULONG menuType)
     return MenuType_MainTemplate;
 }
 
-CComPtr<IDSMenu> FindTemplateIn(IDSProjectData* pProject, IDSMenu* pMenu)
-{
-    if (!pProject)
-        return nullptr;
-    return FindMenu(pProject, static_cast<ULONG>(GetTemplateID(pMenu)));
-}
-
 } // namespace
-
-CComPtr<IDSMenu> FindMenuTemplate(IDSMenu* pMenu)
-{
-    return FindTemplateIn(GetProject(pMenu), pMenu);
-}
 
 CComPtr<IDSMenu> FindMenuTemplateForType(IDSMenu* pMenu, ULONG menuType)
 {
-    CComPtr<IDSProjectData> spProject = GetProject(pMenu);
-    CComPtr<IDSMenu> spTemplate = FindTemplateIn(spProject, pMenu);
+    CComPtr<IDSMenu> spTemplate = CDSMenuUtils::GetMenuTemplate(pMenu);
     ULONG wanted = TemplateBitFor(menuType);
     // Each template is visited once, so that a ring that does not close on its head ends.
     std::vector<LONG> visited;
@@ -42,7 +30,7 @@ CComPtr<IDSMenu> FindMenuTemplateForType(IDSMenu* pMenu, ULONG menuType)
         if (std::find(visited.begin(), visited.end(), id) != visited.end())
             break;
         visited.push_back(id);
-        spTemplate = FindTemplateIn(spProject, spTemplate);
+        spTemplate = CDSMenuUtils::GetMenuTemplate(spTemplate);
     }
     return nullptr;
 }

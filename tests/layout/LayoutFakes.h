@@ -9,6 +9,10 @@
 
 #include "dsutils/FloatRect.h"
 
+#include "model/IDSCommandList.h"
+
+#include "platform/TaskMemory.h"
+
 #include <algorithm>
 
 class LayoutButton;
@@ -119,10 +123,23 @@ public:
 };
 
 class LayoutButton
-    : public LayoutGeometry<LayoutElementList<
-          StubMenuButton<ComObject<LayoutButton, IDSMenuButton, IDSMenuElementList>>>>
+    : public LayoutGeometry<LayoutElementList<StubMenuButton<
+          ComObject<LayoutButton, IDSMenuButton, IDSMenuElementList, IDSCommandList>>>>
 {
 public:
+    // A copy of the commands, without nodes.
+    HRESULT GetCommands(LONG* count, DiscCommandParams** out) override
+    {
+        *count = static_cast<LONG>(commands.size());
+        *out = nullptr;
+        if (commands.empty())
+            return S_OK;
+        *out = static_cast<DiscCommandParams*>(
+            CoTaskMemAlloc(sizeof(DiscCommandParams) * commands.size()));
+        std::copy(commands.begin(), commands.end(), *out);
+        return S_OK;
+    }
+    HRESULT SetCommands(LONG, const DiscCommandParams*) override { return E_NOTIMPL; }
     // The union of its own box and the extents of what it holds.
     HRESULT GetExtent(FloatRect* extent) override
     {
@@ -178,6 +195,7 @@ public:
         return child;
     }
 
+    std::vector<DiscCommandParams> commands;
     HRESULT regionResult = S_OK;
     bool activeValid = false;
     FloatRect activeRegion = {};
