@@ -112,7 +112,7 @@ public:
     static HRESULT FindElementsInArea(IDSMenu* pMenu, RECT* pArea, SIZE* pFrame,
                                       DSMenuElementVec& out);
 
-    // Alignment and sizes (layout/MenuAlignment.cpp).
+    // Alignment and sizes (layout/MenuAlignment.cpp, layout/SameSizeButtons.cpp).
 
     // The rectangle an element is aligned by. A text: its extent, or (-0.1, 0.1, 0.1, -0.1)
     // when that cannot be read. A button: the extent of its first child tagged 2, joined with

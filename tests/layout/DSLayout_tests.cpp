@@ -54,42 +54,24 @@ TEST(DSLayout, DiagonalStylesKeepOneLine)
     EXPECT_EQ(built.GetMaxButtons(), 4);
 }
 
-TEST(DSLayout, ColumnsTakeTheirHorizontalJustifyFromTheLineJustify)
+// Columns place their buttons across by the line justify, rows down by it; 3 counts as centred.
+TEST(DSLayout, ButtonJustifyFollowsTheLineJustifyAcrossTheLines)
 {
-    CDSLayout layout(2, 3, LayoutStyle_Columns, Justify_Start, Justify_Center,
-                     Weight_LastLinesFull);
-    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Left);
-    layout.SetLineJustify(Justify_End);
-    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Right);
-    layout.SetLineJustify(3);
-    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Center);
-    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
-    layout.SetStyle(LayoutStyle_Rows);
-    EXPECT_EQ(layout.GetButtonHJustify(), HJustify_Center);
-}
-
-TEST(DSLayout, RowsTakeTheirVerticalJustifyFromTheLineJustify)
-{
-    CDSLayout layout(2, 3, LayoutStyle_Rows, Justify_Start, Justify_Center, Weight_LastLinesFull);
-    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Top);
-    layout.SetLineJustify(Justify_End);
-    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Bottom);
-    layout.SetLineJustify(Justify_Center);
-    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
-    layout.SetStyle(LayoutStyle_DiagonalDown);
-    layout.SetLineJustify(Justify_Start);
-    EXPECT_EQ(layout.GetButtonVJustify(), VJustify_Center);
-}
-
-TEST(DSLayout, ConvertsToTheAddressOfItsWordForReadingFromAMenu)
-{
-    CDSLayout layout;
-    ULONG* word = layout;
-    *word = 0x00000C12u;
-    EXPECT_EQ(layout.GetVersion(), 2u);
-    EXPECT_EQ(layout.GetNumberOfLines(), 1u);
-    EXPECT_EQ(layout.GetButtonsPerLine(), 3u);
-    EXPECT_EQ(layout.GetStyle(), 0u);
+    CDSLayout columns(2, 3, LayoutStyle_Columns, Justify_Start, Justify_Center,
+                      Weight_LastLinesFull);
+    EXPECT_EQ(columns.GetButtonHJustify(), HJustify_Left);
+    EXPECT_EQ(columns.GetButtonVJustify(), VJustify_Center);
+    columns.SetLineJustify(Justify_End);
+    EXPECT_EQ(columns.GetButtonHJustify(), HJustify_Right);
+    columns.SetLineJustify(3);
+    EXPECT_EQ(columns.GetButtonHJustify(), HJustify_Center);
+    CDSLayout rows(2, 3, LayoutStyle_Rows, Justify_Start, Justify_Center, Weight_LastLinesFull);
+    EXPECT_EQ(rows.GetButtonVJustify(), VJustify_Top);
+    EXPECT_EQ(rows.GetButtonHJustify(), HJustify_Center);
+    rows.SetLineJustify(Justify_End);
+    EXPECT_EQ(rows.GetButtonVJustify(), VJustify_Bottom);
+    rows.SetStyle(LayoutStyle_DiagonalDown);
+    EXPECT_EQ(rows.GetButtonVJustify(), VJustify_Center);
 }
 
 } // namespace

@@ -26,25 +26,18 @@ std::vector<LONG> IDs(const DSMenuElementVec& elements)
     return ids;
 }
 
-TEST(GetActiveRegion, SetRegionComesFirst)
+TEST(GetActiveRegion, SetRegionThenHighlightThenExtent)
 {
     CComPtr<LayoutMenu> menu = LayoutMenu::Create();
     CComPtr<LayoutButton> button = menu->Add<LayoutButton>(ButtonType_Command, 0, 0, 0.4f, 0.4f);
     button->activeValid = true;
     button->activeRegion = {-0.1f, 0.1f, 0.1f, -0.1f};
     button->highlightValid = true;
+    button->highlightRegion = {-0.3f, 0.3f, 0.3f, -0.3f};
     FloatRect region = {};
     ASSERT_EQ(CDSMenuUtils::GetActiveRegion(button, &region), S_OK);
     EXPECT_TRUE(SameRect(region, button->activeRegion));
-}
-
-TEST(GetActiveRegion, WithoutASetRegionTheHighlightThenTheExtentIsUsed)
-{
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> button = menu->Add<LayoutButton>(ButtonType_Command, 0, 0, 0.4f, 0.4f);
-    button->highlightValid = true;
-    button->highlightRegion = {-0.3f, 0.3f, 0.3f, -0.3f};
-    FloatRect region = {};
+    button->activeValid = false;
     ASSERT_EQ(CDSMenuUtils::GetActiveRegion(button, &region), S_OK);
     EXPECT_TRUE(SameRect(region, button->highlightRegion));
     button->highlightValid = false;

@@ -77,6 +77,18 @@ TEST(LayoutGetPredefinedLayouts, ChapterMenuReadsTheChapterTemplateOfItsRing)
     EXPECT_EQ(offers[3].layout, 0x01501811u);
 }
 
+TEST(LayoutGetPredefinedLayouts, RingWithoutATemplateOfTheTypeLeavesTheMenusOwnLayout)
+{
+    ThemedProject themed;
+    themed.chapterTemplate->tag = MenuType_MainTemplate;
+    themed.mainTemplate->layout = 0x01501411u;
+    themed.chapter->layout = 0x00500C22u;
+    Offers offers;
+    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(themed.chapter, offers), S_OK);
+    ASSERT_EQ(offers.size(), 7u);
+    EXPECT_EQ(offers[0].layout, 0x00500C22u);
+}
+
 TEST(LayoutGetPredefinedLayouts, StoredZeroIsOfferedAsStoredWithNoButtons)
 {
     CComPtr<LayoutProject> project = LayoutProject::Create();
