@@ -47,6 +47,18 @@ TEST(MakeButtonsSameSize, AlikeCommandButtonsTakeTheKeysProportionsAndKeepTheirP
     EXPECT_FLOAT_EQ(key.thumbnail->width, 0.3f);
 }
 
+TEST(MakeButtonsSameSize, ButtonsWithoutThumbnailsMatchTheirOtherParts)
+{
+    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
+    ThumbnailButton key(menu, -0.5f, 1.0f);
+    ThumbnailButton other(menu, 0.5f, 2.0f);
+    for (ThumbnailButton* button : {&key, &other})
+        button->button->elements.erase(button->button->elements.begin() + 1);
+    ASSERT_EQ(CDSMenuUtils::MakeButtonsSameSize(key.button), S_OK);
+    EXPECT_FLOAT_EQ(other.frame->width, 0.4f);
+    EXPECT_FLOAT_EQ(other.label->y, -0.2f);
+}
+
 TEST(MakeButtonsSameSize, ButtonsBuiltOtherwiseAreLeftAlone)
 {
     CComPtr<LayoutMenu> menu = LayoutMenu::Create();
