@@ -1,113 +1,110 @@
 #include "dsutils/DSMenuUtils.h"
 
-#include "LayoutFakes.h"
+#include "LayoutModelTest.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-// A menu whose command buttons carry texts with the given labels; a null label makes a button
-// without a text.
-struct LabelledMenu
+class SetNumberBtns : public LayoutModelTest
 {
-    explicit LabelledMenu(std::initializer_list<const wchar_t*> labels)
+protected:
+    // A menu whose command buttons carry labels with the given texts; null makes a button
+    // without a text.
+    CComPtr<IDSMenu> MenuLabelled(std::initializer_list<const wchar_t*> labels)
     {
-        menu = LayoutMenu::Create();
+        CComPtr<IDSMenu> menu = AddMenu();
         for (const wchar_t* label : labels) {
-            CComPtr<LayoutButton> button = menu->Add<LayoutButton>(ButtonType_Command);
-            if (!label) {
-                texts.push_back(nullptr);
-                continue;
-            }
-            CComPtr<LayoutText> text = button->Add<LayoutText>(TextType_Label);
-            text->label = label;
-            texts.push_back(text);
+            CComPtr<IDSMenuButton> button = AddButton(menu, ButtonType_Command);
+            m_texts.push_back(label ? AddText(button, TextType_Label, label) : nullptr);
         }
+        return menu;
     }
 
-    std::wstring Label(size_t i) const { return texts[i]->label.Str(); }
+    std::wstring Label(size_t i) const { return LabelOf(m_texts[i]); }
 
-    CComPtr<LayoutMenu> menu;
-    std::vector<CComPtr<LayoutText>> texts;
+    bool ProjectChanged() const
+    {
+        VARIANT_BOOL modified = VARIANT_FALSE;
+        m_project->get_Modified(&modified);
+        return modified != VARIANT_FALSE;
+    }
+
+    std::vector<CComPtr<IDSMenuText>> m_texts;
 };
 
-TEST(SetNumberBtns, NumbersLabelsAndRewritesOnlyWrongOnes)
+using GetTextElement = LayoutModelTest;
+
+TEST_F(SetNumberBtns, NumbersLabelsAndReplacesOldNumbers)
 {
-    LabelledMenu labelled({L"Intro", L"2. Scenes", L"7. Extras"});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(labelled.Label(0), L"1. Intro");
-    EXPECT_EQ(labelled.Label(1), L"2. Scenes");
-    EXPECT_EQ(labelled.Label(2), L"3. Extras");
-    EXPECT_EQ(labelled.texts[1]->labelWrites, 0);
+    CComPtr<IDSMenu> menu = MenuLabelled({L"Intro", L"2. Scenes", L"7. Extras", L"12"});
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_EQ(Label(0), L"1. Intro");
+    EXPECT_EQ(Label(1), L"2. Scenes");
+    EXPECT_EQ(Label(2), L"3. Extras");
+    EXPECT_EQ(Label(3), L"4. 12");
 }
 
-TEST(SetNumberBtns, RunningTwiceWritesNothingTheSecondTime)
+TEST_F(SetNumberBtns, SecondRunWritesNothing)
 {
-    LabelledMenu labelled({L"Intro", L"12", L"4. ", L"7.Extras", L""});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    std::vector<int> writes;
-    for (const CComPtr<LayoutText>& text : labelled.texts)
-        writes.push_back(text->labelWrites);
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    for (size_t i = 0; i < labelled.texts.size(); ++i)
-        EXPECT_EQ(labelled.texts[i]->labelWrites, writes[i]) << labelled.Label(i);
+    CComPtr<IDSMenu> menu = MenuLabelled({L"Intro", L"12", L"4. ", L"7.Extras", L""});
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_EQ(Label(2), L"3. ");
+    ASSERT_EQ(S_OK, m_project->ResetModified());
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_FALSE(ProjectChanged());
 }
 
-TEST(SetNumberBtns, LabelWithoutAFullStopKeepsItsDigits)
+TEST_F(SetNumberBtns, LabelWithTheRightNumberIsNotWritten)
 {
-    LabelledMenu labelled({L"12"});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(labelled.Label(0), L"1. 12");
-}
-
-TEST(SetNumberBtns, BareNumberBecomesTheNewNumberAlone)
-{
-    LabelledMenu labelled({L"1. Intro", L"4. "});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(labelled.Label(1), L"2. ");
+    CComPtr<IDSMenu> menu = MenuLabelled({L"1. Intro", L"2. Scenes"});
+    ASSERT_EQ(S_OK, m_project->ResetModified());
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_FALSE(ProjectChanged());
 }
 
 // A number not written as "N. " is the user's text: it is kept whole behind the new number.
-TEST(SetNumberBtns, NumberWithoutABlankIsKeptAsText)
+TEST_F(SetNumberBtns, NumberWithoutABlankIsKeptAsText)
 {
-    LabelledMenu labelled({L"Intro", L"12.Extras", L"Scene 3. End"});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(labelled.Label(1), L"2. 12.Extras");
-    EXPECT_EQ(labelled.Label(2), L"3. Scene 3. End");
+    CComPtr<IDSMenu> menu = MenuLabelled({L"Intro", L"12.Extras", L"Scene 3. End"});
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_EQ(Label(1), L"2. 12.Extras");
+    EXPECT_EQ(Label(2), L"3. Scene 3. End");
 }
 
-TEST(SetNumberBtns, ButtonWithoutTextStillCounts)
+TEST_F(SetNumberBtns, ButtonWithoutTextStillCounts)
 {
-    LabelledMenu labelled({L"Intro", nullptr, L"Extras"});
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(labelled.Label(2), L"3. Extras");
+    CComPtr<IDSMenu> menu = MenuLabelled({L"Intro", nullptr, L"Extras"});
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_EQ(Label(2), L"3. Extras");
 }
 
-TEST(SetNumberBtns, OnlyCommandButtonsAreNumbered)
+TEST_F(SetNumberBtns, OnlyCommandButtonsAreNumbered)
 {
-    LabelledMenu labelled({L"Intro"});
-    CComPtr<LayoutButton> next = labelled.menu->Add<LayoutButton>(ButtonType_Next);
-    CComPtr<LayoutText> arrow = next->Add<LayoutText>(TextType_Label);
-    arrow->label = L"Next";
-    CComPtr<LayoutText> title = labelled.menu->Add<LayoutText>(0);
-    title->label = L"Title";
-    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(labelled.menu), S_OK);
-    EXPECT_EQ(arrow->label.Str(), L"Next");
-    EXPECT_EQ(title->label.Str(), L"Title");
+    CComPtr<IDSMenu> menu = MenuLabelled({L"Intro"});
+    CComPtr<IDSMenuButton> next = AddButton(menu, ButtonType_Next);
+    CComPtr<IDSMenuText> arrow = AddText(next, TextType_Label, L"Next");
+    CComPtr<IDSMenuText> title = AddText(menu, 0, L"Title");
+    ASSERT_EQ(CDSMenuUtils::SetNumberBtns(menu), S_OK);
+    EXPECT_EQ(LabelOf(arrow), L"Next");
+    EXPECT_EQ(LabelOf(title), L"Title");
     EXPECT_EQ(CDSMenuUtils::SetNumberBtns(nullptr), E_POINTER);
 }
 
-TEST(GetTextElement, FirstTextOfAnyTagInTheOwnList)
+TEST_F(GetTextElement, FirstTextOfAnyTagInTheOwnList)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> button = menu->Add<LayoutButton>(ButtonType_Command);
-    button->Add<LayoutOverlay>(OverlayType_Thumbnail);
-    CComPtr<LayoutText> caption = button->Add<LayoutText>(0);
-    button->Add<LayoutText>(TextType_Label);
-    EXPECT_EQ(CDSMenuUtils::GetTextElement(button.p), static_cast<IDSMenuText*>(caption.p));
+    CComPtr<IDSMenu> menu = AddMenu();
+    CComPtr<IDSMenuButton> button = AddButton(menu, ButtonType_Command);
+    AddOverlay(button, OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
+    CComPtr<IDSMenuText> caption = AddText(button, 0, L"caption");
+    AddText(button, TextType_Label, L"label");
+    EXPECT_TRUE(
+        CComPtr<IDSMenuText>(CDSMenuUtils::GetTextElement(button.p)).IsEqualObject(caption));
     EXPECT_EQ(CDSMenuUtils::GetTextElement(menu.p), nullptr);
-    CComPtr<LayoutText> heading = menu->Add<LayoutText>(0);
-    EXPECT_EQ(CDSMenuUtils::GetTextElement(menu.p), static_cast<IDSMenuText*>(heading.p));
+    CComPtr<IDSMenuText> heading = AddText(menu, 0, L"heading");
+    EXPECT_TRUE(CComPtr<IDSMenuText>(CDSMenuUtils::GetTextElement(menu.p)).IsEqualObject(heading));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dsutils/DSMenuUtils.h"
 
 #include "LayoutFakes.h"
+#include "LayoutModelTest.h"
 #include "support/ErrorStackText.h"
 
 #include "platform/ErrorStack.h"
@@ -19,170 +20,175 @@ CFloatRect ExtentOf(IDSMenuElement* element)
     return extent;
 }
 
+::testing::AssertionResult IsRect(const FloatRect& actual, float left, float top, float right,
+                                  float bottom)
+{
+    if (std::abs(actual.left - left) <= kTolerance && std::abs(actual.top - top) <= kTolerance &&
+        std::abs(actual.right - right) <= kTolerance &&
+        std::abs(actual.bottom - bottom) <= kTolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got (" << actual.left << ", " << actual.top << ", "
+                                         << actual.right << ", " << actual.bottom << ")";
+}
+
 // A text, a button aligned by its thumbnail while its label sticks out, and an overlay:
 //   text     (-0.2, 0.6, 0.2, 0.4)
 //   button   thumbnail (0.35, -0.2, 0.65, -0.4); extent with its label (0.2, -0.2, 0.8, -0.55)
 //   overlay  (-0.7, 0.2, -0.5, -0.2)
-struct MixedElements
+class MixedElements : public LayoutModelTest
 {
-    MixedElements()
+protected:
+    void SetUp() override
     {
-        menu = LayoutMenu::Create();
-        text = menu->Add<LayoutText>(0, 0.0f, 0.5f, 0.4f, 0.2f);
-        button = menu->Add<LayoutButton>(ButtonType_Command, 0.5f, -0.3f, 0.2f, 0.2f);
-        thumbnail = button->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.2f);
-        label = button->Add<LayoutText>(TextType_Label, 0.6f, 0.1f);
-        label->y = -0.2f;
-        overlay = menu->Add<LayoutOverlay>(OverlayType_Generic, -0.6f, 0.0f, 0.2f, 0.4f);
-        elements = {text.p, button.p, overlay.p};
+        LayoutModelTest::SetUp();
+        m_menu = AddMenu();
+        m_text = AddText(m_menu, 0, L"text", 0.4f, 0.2f);
+        ASSERT_EQ(S_OK, m_text->SetPosition(0.0f, 0.5f));
+        m_button = AddButton(m_menu, ButtonType_Command, 0.5f, -0.3f, 0.2f, 0.2f);
+        m_thumbnail = AddOverlay(m_button, OverlayType_Thumbnail, 0.0f, 0.0f, 0.3f, 0.2f);
+        m_label = AddText(m_button, TextType_Label, L"label", 0.6f, 0.1f);
+        ASSERT_EQ(S_OK, m_label->SetPosition(0.0f, -0.2f));
+        m_overlay = AddOverlay(m_menu, OverlayType_Generic, -0.6f, 0.0f, 0.2f, 0.4f);
+        m_elements = {m_text.p, m_button.p, m_overlay.p};
     }
 
-    CComPtr<LayoutMenu> menu;
-    CComPtr<LayoutText> text;
-    CComPtr<LayoutButton> button;
-    CComPtr<LayoutOverlay> thumbnail;
-    CComPtr<LayoutText> label;
-    CComPtr<LayoutOverlay> overlay;
-    DSMenuElementVec elements;
+    CComPtr<IDSMenu> m_menu;
+    CComPtr<IDSMenuText> m_text;
+    CComPtr<IDSMenuButton> m_button;
+    CComPtr<IDSMenuOverlay> m_thumbnail;
+    CComPtr<IDSMenuText> m_label;
+    CComPtr<IDSMenuOverlay> m_overlay;
+    DSMenuElementVec m_elements;
 };
 
-TEST(GetAlignmentRect, TextIsAlignedByItsExtentOrASmallBoxAroundTheCentre)
+using GetAlignmentRect = MixedElements;
+using AlignElements = MixedElements;
+
+TEST_F(GetAlignmentRect, ButtonIsAlignedByItsThumbnailRatherThanItsLabel)
 {
-    MixedElements mixed;
     CFloatRect rect;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.text, &rect), S_OK);
-    EXPECT_NEAR(rect.left, -0.2f, kTolerance);
-    EXPECT_NEAR(rect.top, 0.6f, kTolerance);
-    mixed.text->extentResult = E_FAIL;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.text, &rect), S_OK);
-    EXPECT_FLOAT_EQ(rect.left, -0.1f);
-    EXPECT_FLOAT_EQ(rect.top, 0.1f);
-    EXPECT_FLOAT_EQ(rect.right, 0.1f);
-    EXPECT_FLOAT_EQ(rect.bottom, -0.1f);
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(m_button, &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, 0.35f, -0.2f, 0.65f, -0.4f));
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(m_text, &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, -0.2f, 0.6f, 0.2f, 0.4f));
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(m_overlay, &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, -0.7f, 0.2f, -0.5f, -0.2f));
 }
 
-TEST(GetAlignmentRect, ButtonIsAlignedByItsThumbnailRatherThanItsLabel)
+TEST_F(GetAlignmentRect, ButtonFrameJoinsTheThumbnail)
 {
-    MixedElements mixed;
+    AddOverlay(m_button, 0x02, -0.2f, 0.0f, 0.1f, 0.5f);
     CFloatRect rect;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.button->GetUnknown(), &rect), S_OK);
-    EXPECT_NEAR(rect.left, 0.35f, kTolerance);
-    EXPECT_NEAR(rect.top, -0.2f, kTolerance);
-    EXPECT_NEAR(rect.right, 0.65f, kTolerance);
-    EXPECT_NEAR(rect.bottom, -0.4f, kTolerance);
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(m_button, &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, 0.25f, -0.05f, 0.65f, -0.55f));
 }
 
-TEST(GetAlignmentRect, ButtonFrameJoinsTheThumbnail)
+TEST_F(GetAlignmentRect, ButtonWithoutThumbnailUsesItsLabelOrNothing)
 {
-    MixedElements mixed;
-    CComPtr<LayoutOverlay> frame = mixed.button->Add<LayoutOverlay>(0x02, 0.1f, 0.5f);
-    frame->x = -0.2f;
+    CComPtr<IDSMenuButton> labelled = AddButton(m_menu, ButtonType_Command, 0, 0, 1, 1);
+    AddText(labelled, TextType_Label, L"label", 0.4f, 0.2f);
     CFloatRect rect;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.button->GetUnknown(), &rect), S_OK);
-    EXPECT_NEAR(rect.left, 0.25f, kTolerance);
-    EXPECT_NEAR(rect.top, -0.05f, kTolerance);
-    EXPECT_NEAR(rect.right, 0.65f, kTolerance);
-    EXPECT_NEAR(rect.bottom, -0.55f, kTolerance);
-    mixed.thumbnail->extentResult = E_ACCESSDENIED;
-    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.button->GetUnknown(), &rect), E_ACCESSDENIED);
-    EXPECT_TRUE(StackHolds(L"thumbnail.First()->GetExtent(&cfr)"));
-}
-
-TEST(GetAlignmentRect, ButtonWithoutThumbnailUsesItsLabelOrNothing)
-{
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> labelled = menu->Add<LayoutButton>(ButtonType_Command, 0, 0, 1, 1);
-    labelled->Add<LayoutText>(TextType_Label, 0.4f, 0.2f);
-    CFloatRect rect;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(labelled->GetUnknown(), &rect), S_OK);
-    EXPECT_NEAR(rect.left, -0.2f, kTolerance);
-    EXPECT_NEAR(rect.top, 0.1f, kTolerance);
-    CComPtr<LayoutButton> bare = menu->Add<LayoutButton>(ButtonType_Command, 0, 0, 1, 1);
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(labelled, &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, -0.2f, 0.1f, 0.2f, -0.1f));
+    CComPtr<IDSMenuButton> bare = AddButton(m_menu, ButtonType_Command, 0, 0, 1, 1);
     CFloatRect untouched(5, 6, 7, 8);
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(bare->GetUnknown(), &untouched), S_OK);
-    EXPECT_EQ(untouched.left, 5.0f);
-    EXPECT_EQ(untouched.bottom, 8.0f);
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(bare, &untouched), S_OK);
+    EXPECT_TRUE(IsRect(untouched, 5, 6, 7, 8));
 }
 
-TEST(GetAlignmentRect, OtherElementsUseTheirExtentAndOtherObjectsAreRefused)
+TEST_F(GetAlignmentRect, OtherObjectsAreRefused)
 {
-    MixedElements mixed;
     CFloatRect rect;
-    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.overlay, &rect), S_OK);
-    EXPECT_NEAR(rect.left, -0.7f, kTolerance);
-    mixed.overlay->extentResult = E_ACCESSDENIED;
-    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.overlay, &rect), E_ACCESSDENIED);
-    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(mixed.menu->GetUnknown(), &rect),
-              E_GETALIGNMENTRECT_INVALID_ALIGNMENT);
+    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(m_menu, &rect), E_GETALIGNMENTRECT_INVALID_ALIGNMENT);
     EXPECT_TRUE(StackHolds(KVUErrStr(E_GETALIGNMENTRECT_INVALID_ALIGNMENT).Text()));
     EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(nullptr, &rect), E_POINTER);
 }
 
-TEST(AlignElements, LeftEdgesMeetTheReferenceByEachKindsRectangle)
-{
-    MixedElements mixed;
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 1), S_OK);
-    EXPECT_NEAR(ExtentOf(mixed.text).left, -0.2f, kTolerance);
-    EXPECT_NEAR(ExtentOf(mixed.thumbnail).left, -0.2f, kTolerance);
-    EXPECT_NEAR(ExtentOf(mixed.overlay).left, -0.2f, kTolerance);
-    EXPECT_FLOAT_EQ(mixed.button->y, -0.3f);
-    EXPECT_FLOAT_EQ(mixed.overlay->y, 0.0f);
-}
-
-TEST(AlignElements, RightAndBottomEdgesMeetTheReference)
-{
-    MixedElements mixed;
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 2), S_OK);
-    EXPECT_NEAR(ExtentOf(mixed.thumbnail).right, 0.2f, kTolerance);
-    EXPECT_NEAR(ExtentOf(mixed.overlay).right, 0.2f, kTolerance);
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 5), S_OK);
-    EXPECT_NEAR(ExtentOf(mixed.text).bottom, 0.4f, kTolerance);
-    EXPECT_NEAR(ExtentOf(mixed.thumbnail).bottom, 0.4f, kTolerance);
-    EXPECT_NEAR(ExtentOf(mixed.overlay).bottom, 0.4f, kTolerance);
-}
-
-TEST(AlignElements, TopEdgesOfTextsMeetAndTheirXIsKept)
+TEST(GetAlignmentRectRead, UnreadableTextStandsInASmallBoxAroundTheCentre)
 {
     CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutText> first = menu->Add<LayoutText>(0, 0.1f, 0.5f, 0.4f, 0.2f);
-    CComPtr<LayoutText> second = menu->Add<LayoutText>(0, -0.4f, -0.2f, 0.3f, 0.5f);
-    CComPtr<LayoutText> third = menu->Add<LayoutText>(0, 0.7f, 0.0f, 0.2f, 0.1f);
-    ASSERT_EQ(CDSMenuUtils::AlignElements({first.p, second.p, third.p}, 4), S_OK);
-    for (LayoutText* text : {first.p, second.p, third.p})
+    CComPtr<LayoutText> text = menu->Add<LayoutText>(0, 0.5f, 0.5f, 0.4f, 0.2f);
+    text->extentResult = E_FAIL;
+    CFloatRect rect;
+    ASSERT_EQ(CDSMenuUtils::GetAlignmentRect(text->GetUnknown(), &rect), S_OK);
+    EXPECT_TRUE(IsRect(rect, -0.1f, 0.1f, 0.1f, -0.1f));
+}
+
+TEST(GetAlignmentRectRead, UnreadableExtentsAreReportedAndReturned)
+{
+    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
+    CComPtr<LayoutButton> button = menu->Add<LayoutButton>(ButtonType_Command, 0, 0, 1, 1);
+    button->Add<LayoutOverlay>(0x02, 0.1f, 0.5f);
+    button->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.2f)->extentResult = E_ACCESSDENIED;
+    CFloatRect rect;
+    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(button->GetUnknown(), &rect), E_ACCESSDENIED);
+    EXPECT_TRUE(StackHolds(L"thumbnail.First()->GetExtent(&cfr)"));
+    CComPtr<LayoutOverlay> overlay = menu->Add<LayoutOverlay>(OverlayType_Generic);
+    overlay->extentResult = E_ACCESSDENIED;
+    EXPECT_EQ(CDSMenuUtils::GetAlignmentRect(overlay->GetUnknown(), &rect), E_ACCESSDENIED);
+}
+
+TEST_F(AlignElements, LeftEdgesMeetTheReferenceByEachKindsRectangle)
+{
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 1), S_OK);
+    EXPECT_NEAR(ExtentOf(m_text).left, -0.2f, kTolerance);
+    EXPECT_NEAR(ExtentOf(m_thumbnail).left, -0.2f, kTolerance);
+    EXPECT_NEAR(ExtentOf(m_overlay).left, -0.2f, kTolerance);
+    EXPECT_TRUE(IsAt(m_button, -0.05f, -0.3f));
+    EXPECT_TRUE(IsAt(m_overlay, -0.1f, 0.0f));
+}
+
+TEST_F(AlignElements, RightAndBottomEdgesMeetTheReference)
+{
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 2), S_OK);
+    EXPECT_NEAR(ExtentOf(m_thumbnail).right, 0.2f, kTolerance);
+    EXPECT_NEAR(ExtentOf(m_overlay).right, 0.2f, kTolerance);
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 5), S_OK);
+    EXPECT_NEAR(ExtentOf(m_text).bottom, 0.4f, kTolerance);
+    EXPECT_NEAR(ExtentOf(m_thumbnail).bottom, 0.4f, kTolerance);
+    EXPECT_NEAR(ExtentOf(m_overlay).bottom, 0.4f, kTolerance);
+}
+
+TEST_F(AlignElements, TopEdgesOfTextsMeetAndTheirXIsKept)
+{
+    CComPtr<IDSMenuText> second = AddText(m_menu, 0, L"second", 0.3f, 0.5f);
+    ASSERT_EQ(S_OK, second->SetPosition(-0.4f, -0.2f));
+    CComPtr<IDSMenuText> third = AddText(m_menu, 0, L"third", 0.2f, 0.1f);
+    ASSERT_EQ(S_OK, third->SetPosition(0.7f, 0.0f));
+    ASSERT_EQ(CDSMenuUtils::AlignElements({m_text.p, second.p, third.p}, 4), S_OK);
+    for (IDSMenuText* text : {m_text.p, second.p, third.p})
         EXPECT_NEAR(ExtentOf(text).top, 0.6f, kTolerance);
-    EXPECT_FLOAT_EQ(second->x, -0.4f);
-    EXPECT_FLOAT_EQ(third->x, 0.7f);
+    EXPECT_TRUE(IsAt(second, -0.4f, 0.35f));
+    EXPECT_TRUE(IsAt(third, 0.7f, 0.55f));
 }
 
-TEST(AlignElements, CentreModesPutEveryCentreOnTheReferenceCentre)
+TEST_F(AlignElements, CentreModesPutEveryCentreOnTheReferenceCentre)
 {
-    MixedElements mixed;
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 6), S_OK);
-    EXPECT_FLOAT_EQ(mixed.button->x, 0.0f);
-    EXPECT_FLOAT_EQ(mixed.overlay->x, 0.0f);
-    EXPECT_FLOAT_EQ(mixed.overlay->y, 0.0f);
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 3), S_OK);
-    EXPECT_NEAR(mixed.button->y, 0.5f, kTolerance);
-    EXPECT_NEAR(mixed.overlay->y, 0.5f, kTolerance);
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 6), S_OK);
+    EXPECT_TRUE(IsAt(m_button, 0.0f, -0.3f));
+    EXPECT_TRUE(IsAt(m_overlay, 0.0f, 0.0f));
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 3), S_OK);
+    EXPECT_TRUE(IsAt(m_button, 0.0f, 0.5f));
+    EXPECT_TRUE(IsAt(m_overlay, 0.0f, 0.5f));
 }
 
-TEST(AlignElements, UnknownModeMovesNothing)
+TEST_F(AlignElements, UnknownModeMovesNothing)
 {
-    MixedElements mixed;
-    ASSERT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 7), S_OK);
-    EXPECT_FLOAT_EQ(mixed.button->x, 0.5f);
-    EXPECT_FLOAT_EQ(mixed.overlay->x, -0.6f);
+    ASSERT_EQ(CDSMenuUtils::AlignElements(m_elements, 7), S_OK);
+    EXPECT_TRUE(IsAt(m_button, 0.5f, -0.3f));
+    EXPECT_TRUE(IsAt(m_overlay, -0.6f, 0.0f));
     EXPECT_EQ(CDSMenuUtils::AlignElements({}, 1), S_OK);
+    EXPECT_EQ(CDSMenuUtils::AlignElements({m_text.p, nullptr}, 1), E_POINTER);
 }
 
-TEST(AlignElements, UnreadableReferenceStopsBeforeAnythingMoves)
+TEST(AlignElementsRead, UnreadableReferenceStopsBeforeAnythingMoves)
 {
-    MixedElements mixed;
-    mixed.text->extentResult = E_ACCESSDENIED;
-    EXPECT_EQ(CDSMenuUtils::AlignElements(mixed.elements, 1), E_ACCESSDENIED);
-    EXPECT_FLOAT_EQ(mixed.overlay->x, -0.6f);
+    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
+    CComPtr<LayoutText> reference = menu->Add<LayoutText>(0, 0.0f, 0.0f, 0.2f, 0.2f);
+    reference->extentResult = E_ACCESSDENIED;
+    CComPtr<LayoutOverlay> overlay = menu->Add<LayoutOverlay>(0, 0.5f, 0.0f, 0.2f, 0.2f);
+    EXPECT_EQ(CDSMenuUtils::AlignElements({reference.p, overlay.p}, 1), E_ACCESSDENIED);
     EXPECT_TRUE(StackHolds(L"pElement->GetExtent(&edges)"));
-    EXPECT_EQ(CDSMenuUtils::AlignElements({mixed.text.p, nullptr}, 1), E_POINTER);
 }
 
 } // namespace

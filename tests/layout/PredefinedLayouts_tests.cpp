@@ -1,6 +1,7 @@
 #include "dsutils/DSMenuUtils.h"
 
 #include "LayoutFakes.h"
+#include "LayoutModelTest.h"
 #include "support/ErrorStackText.h"
 
 #include "platform/ErrorStack.h"
@@ -22,41 +23,49 @@ std::vector<ULONG> WordsOf(const Offers& offers)
 }
 
 // A main menu and a chapter menu whose template head is the main template of a ring of two.
-struct ThemedProject
+class LayoutGetPredefinedLayouts : public LayoutModelTest
 {
-    ThemedProject()
+protected:
+    void SetUp() override
     {
-        project = LayoutProject::Create();
-        mainTemplate = project->AddMenu(10, MenuType_MainTemplate, 11);
-        chapterTemplate = project->AddMenu(11, MenuType_ChapterTemplate, 10);
-        main = project->AddMenu(1, MenuType_Main, 10);
-        chapter = project->AddMenu(2, MenuType_Chapter, 10);
+        LayoutModelTest::SetUp();
+        m_mainTemplate = AddMenu(MenuType_MainTemplate);
+        m_chapterTemplate = AddMenu(MenuType_ChapterTemplate);
+        LinkTemplate(m_mainTemplate, m_chapterTemplate);
+        LinkTemplate(m_chapterTemplate, m_mainTemplate);
+        m_main = AddMenu(MenuType_Main);
+        m_chapter = AddMenu(MenuType_Chapter);
+        LinkTemplate(m_main, m_mainTemplate);
+        LinkTemplate(m_chapter, m_mainTemplate);
     }
 
-    CComPtr<LayoutProject> project;
-    CComPtr<LayoutMenu> mainTemplate;
-    CComPtr<LayoutMenu> chapterTemplate;
-    CComPtr<LayoutMenu> main;
-    CComPtr<LayoutMenu> chapter;
+    static void LinkTemplate(IDSMenu* menu, IDSMenu* target)
+    {
+        LONG id = 0;
+        target->get_ID(&id);
+        EXPECT_EQ(S_OK, menu->put_TemplateID(id));
+    }
+
+    CComPtr<IDSMenu> m_mainTemplate;
+    CComPtr<IDSMenu> m_chapterTemplate;
+    CComPtr<IDSMenu> m_main;
+    CComPtr<IDSMenu> m_chapter;
 };
 
-TEST(LayoutGetPredefinedLayouts, OffersTheTemplateLayoutThenSixShapesOfItsCapacity)
+TEST_F(LayoutGetPredefinedLayouts, OffersTheTemplateLayoutThenSixShapesOfItsCapacity)
 {
-    ThemedProject themed;
-    themed.mainTemplate->layout = 0x00500C22u;
-    themed.main->layout = 0x01500C11u;
+    ASSERT_EQ(S_OK, m_mainTemplate->put_ButtonLayout(0x00500C22u));
+    ASSERT_EQ(S_OK, m_main->put_ButtonLayout(0x01500C11u));
     Offers offers;
-    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(themed.main, offers), S_OK);
+    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(m_main, offers), S_OK);
     EXPECT_EQ(WordsOf(offers),
               (std::vector<ULONG>{0x00500C22u, 0x01500C31u, 0x01510C31u, 0x01501811u, 0x01511811u,
                                   0x01521811u, 0x01531811u}));
 }
 
-TEST(LayoutGetPredefinedLayouts, OddCapacitySplitsIntoRowsDownAndColumnsUp)
+TEST_F(LayoutGetPredefinedLayouts, OddCapacitySplitsIntoRowsDownAndColumnsUp)
 {
-    CComPtr<LayoutProject> project = LayoutProject::Create();
-    CComPtr<LayoutMenu> menu = project->AddMenu(1, MenuType_Main);
-    menu->layout = 0x01501411u;
+    CComPtr<IDSMenu> menu = AddMenu(MenuType_Main, 0x01501411u);
     Offers offers;
     ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(menu, offers), S_OK);
     ASSERT_EQ(offers.size(), 7u);
@@ -65,51 +74,47 @@ TEST(LayoutGetPredefinedLayouts, OddCapacitySplitsIntoRowsDownAndColumnsUp)
     EXPECT_EQ(offers[2].layout, 0x01510831u);
 }
 
-TEST(LayoutGetPredefinedLayouts, ChapterMenuReadsTheChapterTemplateOfItsRing)
+TEST_F(LayoutGetPredefinedLayouts, ChapterMenuReadsTheChapterTemplateOfItsRing)
 {
-    ThemedProject themed;
-    themed.mainTemplate->layout = 0x01501411u;
-    themed.chapterTemplate->layout = 0x01500C22u;
+    ASSERT_EQ(S_OK, m_mainTemplate->put_ButtonLayout(0x01501411u));
+    ASSERT_EQ(S_OK, m_chapterTemplate->put_ButtonLayout(0x01500C22u));
     Offers offers = {{9, 9}};
-    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(themed.chapter, offers), S_OK);
+    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(m_chapter, offers), S_OK);
     ASSERT_EQ(offers.size(), 7u);
     EXPECT_EQ(offers[0].layout, 0x01500C22u);
     EXPECT_EQ(offers[3].layout, 0x01501811u);
 }
 
-TEST(LayoutGetPredefinedLayouts, RingWithoutATemplateOfTheTypeLeavesTheMenusOwnLayout)
+TEST_F(LayoutGetPredefinedLayouts, RingWithoutATemplateOfTheTypeLeavesTheMenusOwnLayout)
 {
-    ThemedProject themed;
-    themed.chapterTemplate->tag = MenuType_MainTemplate;
-    themed.mainTemplate->layout = 0x01501411u;
-    themed.chapter->layout = 0x00500C22u;
+    ASSERT_EQ(S_OK, m_chapterTemplate->put_Tag(MenuType_MainTemplate));
+    ASSERT_EQ(S_OK, m_mainTemplate->put_ButtonLayout(0x01501411u));
+    ASSERT_EQ(S_OK, m_chapter->put_ButtonLayout(0x00500C22u));
     Offers offers;
-    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(themed.chapter, offers), S_OK);
+    ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(m_chapter, offers), S_OK);
     ASSERT_EQ(offers.size(), 7u);
     EXPECT_EQ(offers[0].layout, 0x00500C22u);
 }
 
-TEST(LayoutGetPredefinedLayouts, StoredZeroIsOfferedAsStoredWithNoButtons)
+TEST_F(LayoutGetPredefinedLayouts, StoredZeroIsOfferedAsStoredWithNoButtons)
 {
-    CComPtr<LayoutProject> project = LayoutProject::Create();
-    CComPtr<LayoutMenu> menu = project->AddMenu(1, MenuType_Main, 77);
+    CComPtr<IDSMenu> menu = AddMenu(MenuType_Main);
     Offers offers;
     ASSERT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(menu, offers), S_OK);
     EXPECT_EQ(WordsOf(offers), (std::vector<ULONG>{0u, 0x01500001u, 0x01510001u, 0x01500011u,
                                                    0x01510011u, 0x01520011u, 0x01530011u}));
 }
 
-TEST(LayoutGetPredefinedLayouts, NullMenuIsRefusedWithoutAMessage)
+TEST_F(LayoutGetPredefinedLayouts, NullMenuIsRefusedWithoutAMessage)
 {
     Offers offers = {{1, 2}};
     EXPECT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(nullptr, offers), E_POINTER);
     EXPECT_TRUE(KVUGetErrorStack().empty());
 }
 
-TEST(LayoutGetPredefinedLayouts, FailedLayoutReadIsReportedAndReturned)
+TEST(LayoutGetPredefinedLayoutsRead, FailedLayoutReadIsReportedAndReturned)
 {
-    CComPtr<LayoutProject> project = LayoutProject::Create();
-    CComPtr<LayoutMenu> menu = project->AddMenu(1, MenuType_Main);
+    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
     menu->layoutResult = E_ACCESSDENIED;
     Offers offers;
     EXPECT_EQ(CDSMenuUtils::LayoutGetPredefinedLayouts(menu, offers), E_ACCESSDENIED);

@@ -1,6 +1,6 @@
 #include "dsutils/DSMenuUtils.h"
 
-#include "LayoutFakes.h"
+#include "LayoutModelTest.h"
 #include "support/ErrorStackText.h"
 
 #include "platform/ErrorStack.h"
@@ -10,105 +10,126 @@
 
 namespace {
 
-// A command button with a frame (tag 8) showing a picture, a thumbnail and a label.
-struct ThumbnailButton
+class MakeButtonsSameSize : public LayoutModelTest
 {
-    ThumbnailButton(LayoutMenu* menu, float x, float scale, const wchar_t* picture = L"frame.png")
+protected:
+    void SetUp() override
     {
-        button = menu->Add<LayoutButton>(ButtonType_Command, x, 0.0f, 0.5f, 0.5f);
-        frame = button->Add<LayoutOverlay>(0x08, 0.4f * scale, 0.3f * scale);
-        frame->source = picture;
-        thumbnail = button->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f * scale, 0.2f * scale);
-        thumbnail->y = 0.05f * scale;
-        label = button->Add<LayoutText>(TextType_Label, 0.4f, 0.1f);
-        label->y = -0.2f * scale;
-        label->alignment = scale > 1.0f ? TextAlign_TopLeft : TextAlign_BottomRight;
+        LayoutModelTest::SetUp();
+        m_menu = AddMenu();
     }
 
-    CComPtr<LayoutButton> button;
-    CComPtr<LayoutOverlay> frame;
-    CComPtr<LayoutOverlay> thumbnail;
-    CComPtr<LayoutText> label;
+    // A command button with a frame (tag 8) showing a picture, a thumbnail and a label, with
+    // their sizes and places scaled.
+    struct Parts
+    {
+        CComPtr<IDSMenuButton> button;
+        CComPtr<IDSMenuOverlay> frame;
+        CComPtr<IDSMenuOverlay> thumbnail;
+        CComPtr<IDSMenuText> label;
+    };
+    Parts AddThumbnailButton(float x, float scale, const wchar_t* picture = L"frame.png")
+    {
+        Parts parts;
+        parts.button = AddButton(m_menu, ButtonType_Command, x, 0.0f, 0.5f, 0.5f);
+        parts.frame = AddOverlay(parts.button, 0x08, 0.0f, 0.0f, 0.4f * scale, 0.3f * scale);
+        EXPECT_EQ(S_OK, parts.frame->put_Source(CComBSTR(picture)));
+        parts.thumbnail = AddOverlay(parts.button, OverlayType_Thumbnail, 0.0f, 0.05f * scale,
+                                     0.3f * scale, 0.2f * scale);
+        parts.label = AddText(parts.button, TextType_Label, L"label", 0.4f, 0.1f);
+        EXPECT_EQ(S_OK, parts.label->SetPosition(0.0f, -0.2f * scale));
+        EXPECT_EQ(S_OK, parts.label->put_Alignment(scale > 1.0f ? TextAlign_TopLeft
+                                                                : TextAlign_BottomRight));
+        return parts;
+    }
+
+    static float WidthOf(IDSMenuElement* element)
+    {
+        float width = 0.0f;
+        float height = 0.0f;
+        element->GetSize(&width, &height);
+        return width;
+    }
+
+    CComPtr<IDSMenu> m_menu;
 };
 
-TEST(MakeButtonsSameSize, AlikeCommandButtonsTakeTheKeysProportionsAndKeepTheirPlace)
+TEST_F(MakeButtonsSameSize, AlikeCommandButtonsTakeTheKeysProportionsAndKeepTheirPlace)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    ThumbnailButton key(menu, -0.5f, 1.0f);
-    ThumbnailButton other(menu, 0.5f, 2.0f);
+    Parts key = AddThumbnailButton(-0.5f, 1.0f);
+    Parts other = AddThumbnailButton(0.5f, 2.0f);
     ASSERT_EQ(CDSMenuUtils::MakeButtonsSameSize(key.button), S_OK);
-    EXPECT_FLOAT_EQ(other.frame->width, 0.4f);
-    EXPECT_FLOAT_EQ(other.frame->height, 0.3f);
-    EXPECT_FLOAT_EQ(other.thumbnail->width, 0.3f);
-    EXPECT_FLOAT_EQ(other.thumbnail->y, 0.05f);
-    EXPECT_FLOAT_EQ(other.label->y, -0.2f);
-    EXPECT_EQ(other.label->alignment, TextAlign_BottomRight);
-    EXPECT_FLOAT_EQ(other.button->x, 0.5f);
-    EXPECT_FLOAT_EQ(key.thumbnail->width, 0.3f);
+    EXPECT_FLOAT_EQ(WidthOf(other.frame), 0.4f);
+    EXPECT_FLOAT_EQ(WidthOf(other.thumbnail), 0.3f);
+    EXPECT_TRUE(IsAt(other.thumbnail, 0.0f, 0.05f));
+    EXPECT_TRUE(IsAt(other.label, 0.0f, -0.2f));
+    LONG code = 0;
+    other.label->get_Alignment(&code);
+    EXPECT_EQ(code, TextAlign_BottomRight);
+    EXPECT_TRUE(IsAt(other.button, 0.5f, 0.0f));
+    EXPECT_FLOAT_EQ(WidthOf(key.thumbnail), 0.3f);
 }
 
-TEST(MakeButtonsSameSize, ButtonsWithoutThumbnailsMatchTheirOtherParts)
+TEST_F(MakeButtonsSameSize, ButtonsWithoutThumbnailsMatchTheirOtherParts)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    ThumbnailButton key(menu, -0.5f, 1.0f);
-    ThumbnailButton other(menu, 0.5f, 2.0f);
-    for (ThumbnailButton* button : {&key, &other})
-        button->button->elements.erase(button->button->elements.begin() + 1);
+    Parts key = AddThumbnailButton(-0.5f, 1.0f);
+    Parts other = AddThumbnailButton(0.5f, 2.0f);
+    for (Parts* parts : {&key, &other}) {
+        LONG id = 0;
+        parts->thumbnail->get_ID(&id);
+        ASSERT_EQ(S_OK, CComQIPtr<IDSMenuElementList>(parts->button)->RemoveElement(id, nullptr));
+    }
     ASSERT_EQ(CDSMenuUtils::MakeButtonsSameSize(key.button), S_OK);
-    EXPECT_FLOAT_EQ(other.frame->width, 0.4f);
-    EXPECT_FLOAT_EQ(other.label->y, -0.2f);
+    EXPECT_FLOAT_EQ(WidthOf(other.frame), 0.4f);
+    EXPECT_TRUE(IsAt(other.label, 0.0f, -0.2f));
 }
 
-TEST(MakeButtonsSameSize, ButtonsBuiltOtherwiseAreLeftAlone)
+TEST_F(MakeButtonsSameSize, ButtonsBuiltOtherwiseAreLeftAlone)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    ThumbnailButton key(menu, -0.5f, 1.0f);
-    ThumbnailButton otherPicture(menu, 0.0f, 2.0f, L"other.png");
-    ThumbnailButton extraChild(menu, 0.5f, 2.0f);
-    extraChild.button->Add<LayoutText>(0, 0.1f, 0.1f);
+    Parts key = AddThumbnailButton(-0.5f, 1.0f);
+    Parts otherPicture = AddThumbnailButton(0.0f, 2.0f, L"other.png");
+    Parts extraChild = AddThumbnailButton(0.5f, 2.0f);
+    AddText(extraChild.button, 0, L"extra");
     ASSERT_EQ(CDSMenuUtils::MakeButtonsSameSize(key.button), S_OK);
-    EXPECT_FLOAT_EQ(otherPicture.thumbnail->width, 0.6f);
-    EXPECT_FLOAT_EQ(extraChild.thumbnail->width, 0.6f);
+    EXPECT_FLOAT_EQ(WidthOf(otherPicture.thumbnail), 0.6f);
+    EXPECT_FLOAT_EQ(WidthOf(extraChild.thumbnail), 0.6f);
 }
 
-TEST(MakeButtonsSameSize, NavigationButtonsWithoutLabelsTakeTheKeysOverlays)
+TEST_F(MakeButtonsSameSize, NavigationButtonsWithoutLabelsTakeTheKeysOverlays)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> key = menu->Add<LayoutButton>(ButtonType_Next, -0.8f, -0.8f);
-    key->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.1f, 0.1f);
-    CComPtr<LayoutButton> prev = menu->Add<LayoutButton>(ButtonType_Prev, 0.8f, -0.8f);
-    CComPtr<LayoutOverlay> arrow = prev->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.3f);
-    CComPtr<LayoutButton> home = menu->Add<LayoutButton>(ButtonType_Home, 0.0f, -0.8f);
-    CComPtr<LayoutOverlay> house = home->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.3f);
-    home->Add<LayoutText>(TextType_Label);
+    CComPtr<IDSMenuButton> key = AddButton(m_menu, ButtonType_Next, -0.8f, -0.8f);
+    AddOverlay(key, OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
+    CComPtr<IDSMenuButton> prev = AddButton(m_menu, ButtonType_Prev, 0.8f, -0.8f);
+    CComPtr<IDSMenuOverlay> arrow = AddOverlay(prev, OverlayType_Thumbnail, 0, 0, 0.3f, 0.3f);
+    CComPtr<IDSMenuButton> home = AddButton(m_menu, ButtonType_Home, 0.0f, -0.8f);
+    CComPtr<IDSMenuOverlay> house = AddOverlay(home, OverlayType_Thumbnail, 0, 0, 0.3f, 0.3f);
+    AddText(home, TextType_Label, L"Home");
     ASSERT_EQ(CDSMenuUtils::MakeButtonsSameSize(key), S_OK);
-    EXPECT_FLOAT_EQ(arrow->width, 0.1f);
-    EXPECT_FLOAT_EQ(house->width, 0.3f);
+    EXPECT_FLOAT_EQ(WidthOf(arrow), 0.1f);
+    EXPECT_FLOAT_EQ(WidthOf(house), 0.3f);
 }
 
-TEST(MakeButtonsSameSize, OverlayMissingOnOneSideFailsAtOnce)
+TEST_F(MakeButtonsSameSize, OverlayMissingOnOneSideFailsAtOnce)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> key = menu->Add<LayoutButton>(ButtonType_Next);
-    key->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.1f, 0.1f);
-    menu->Add<LayoutButton>(ButtonType_Prev);
-    CComPtr<LayoutButton> later = menu->Add<LayoutButton>(ButtonType_Up);
-    CComPtr<LayoutOverlay> arrow = later->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.3f);
+    CComPtr<IDSMenuButton> key = AddButton(m_menu, ButtonType_Next);
+    AddOverlay(key, OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
+    AddButton(m_menu, ButtonType_Prev);
+    CComPtr<IDSMenuButton> later = AddButton(m_menu, ButtonType_Up);
+    CComPtr<IDSMenuOverlay> arrow = AddOverlay(later, OverlayType_Thumbnail, 0, 0, 0.3f, 0.3f);
     EXPECT_EQ(CDSMenuUtils::MakeButtonsSameSize(key), E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING);
     EXPECT_TRUE(StackHolds(KVUErrStr(E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING).Text()));
     EXPECT_TRUE(StackHolds(L"ResizeOverlay(ovlElem1.First(),ovlElem2.First())"));
-    EXPECT_FLOAT_EQ(arrow->width, 0.3f);
+    EXPECT_FLOAT_EQ(WidthOf(arrow), 0.3f);
 }
 
-TEST(MakeButtonsSameSize, OtherKeysChangeNothingAndNullIsRefused)
+TEST_F(MakeButtonsSameSize, OtherKeysChangeNothingAndNullIsRefused)
 {
-    CComPtr<LayoutMenu> menu = LayoutMenu::Create();
-    CComPtr<LayoutButton> key = menu->Add<LayoutButton>(ButtonType_ChapterRange);
-    key->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.1f, 0.1f);
-    CComPtr<LayoutButton> other = menu->Add<LayoutButton>(ButtonType_ChapterRange);
-    CComPtr<LayoutOverlay> thumbnail = other->Add<LayoutOverlay>(OverlayType_Thumbnail, 0.3f, 0.3f);
+    CComPtr<IDSMenuButton> key = AddButton(m_menu, ButtonType_ChapterRange);
+    AddOverlay(key, OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
+    CComPtr<IDSMenuButton> other = AddButton(m_menu, ButtonType_ChapterRange);
+    CComPtr<IDSMenuOverlay> thumbnail = AddOverlay(other, OverlayType_Thumbnail, 0, 0, 0.3f, 0.3f);
     EXPECT_EQ(CDSMenuUtils::MakeButtonsSameSize(key), S_OK);
-    EXPECT_FLOAT_EQ(thumbnail->width, 0.3f);
+    EXPECT_FLOAT_EQ(WidthOf(thumbnail), 0.3f);
     EXPECT_EQ(CDSMenuUtils::MakeButtonsSameSize(nullptr), E_POINTER);
     EXPECT_TRUE(StackHolds(L"NULL = pKeyButton"));
 }
