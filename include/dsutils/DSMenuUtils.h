@@ -2,11 +2,22 @@
 // own operations in its own source files; this one declaration gathers them.
 #pragma once
 
-#include "model/FloatRect.h"
+#include "dsutils/DSMenuElementVec.h"
 
+#include "model/DiscCommand.h"
+#include "model/FloatRect.h"
+#include "model/ProjectEnums.h"
+
+#include "platform/ComPtr.h"
 #include "platform/WinTypes.h"
 
+#include <vector>
+
 struct IDSMenu;
+struct IDSMenuButton;
+struct IDSMenuElement;
+struct IDSProjectData;
+struct IDSTitle;
 
 class CDSMenuUtils
 {
@@ -34,4 +45,209 @@ public:
     // on failure. E_POINTER for a null menu or a project without encoding parameters,
     // E_INVALIDARG for a menu in no project.
     static HRESULT GetMenuSize(IDSMenu* pMenu, int& nX, int& nY);
+
+    // Layout words of menus (layout/PredefinedLayouts.cpp).
+
+    // One layout offered for a menu: its place in the offer and its layout word.
+    struct sPredefinedLayout
+    {
+        int index;
+        ULONG layout;
+    };
+
+    // How many buttons the menu's layout holds (lines × buttons per line; the default layout
+    // for a stored 0). 0 for a null menu or an unreadable layout.
+    static int LayoutGetBtnCount(IDSMenu* pMenu);
+    // The seven layouts offered for a menu, indices 0 to 6: the layout of the menu's template
+    // for its type (of the menu itself without one) as stored, then, for its M possible
+    // buttons, rows of M/2 (rounded down) lines × M/2 (rounded up) buttons, columns of M/2
+    // (rounded up) × M/2 (rounded down), one row of M, one column of M, and the diagonals down
+    // and up with M buttons, all centred with Weight_LastLinesFull. out is emptied first.
+    // E_POINTER (nothing reported) for a null menu; a failed layout read is returned.
+    static HRESULT LayoutGetPredefinedLayouts(IDSMenu* pMenu, std::vector<sPredefinedLayout>& out);
+
+    // Arranging buttons on the grid (layout/MenuFmt.cpp). Command buttons are the buttons of
+    // the menu's own list whose tag has ButtonType_Command; navigation buttons are never moved.
+
+    // Puts the menu's command buttons on the grid of its layout, in the order of the chapter
+    // number their links play (buttons without one first, ties in element order), inside the
+    // menu's layout rectangle (the whole frame while that is empty), and clears the menu's
+    // MenuFlag_FreePlacement. The grid has room for the layout's capacity; a layout of version 2
+    // is spread for the buttons the menu has instead. Buttons past the capacity repeat the
+    // first slots, moved up and right by 0.04. A button whose label is its only element takes
+    // the label alignment of the layout's line justify.
+    // A menu whose buttons the user placed by hand (MenuFlag_FreePlacement) is not arranged
+    // unless bForce: its buttons stacked at the origin or on the template's first button are
+    // only moved apart, the flag stays and the result is S_FALSE.
+    // S_FALSE for a menu without command buttons, or when the layout gives no position (a
+    // button justify or weight without a rule; the buttons then stay where they are). The
+    // first failing placement stops the arrangement and is returned.
+    static HRESULT LayoutArrangeButtons(IDSMenu* pMenu, bool bForce);
+    // Whether the menu has fewer command buttons than its layout holds; also true for a menu
+    // without command buttons. False for a null menu or an unreadable layout.
+    static bool LayoutMenuVacant(IDSMenu* pMenu);
+    // Whether the menu has more command buttons than its layout holds; also true for a menu
+    // without command buttons. False for a null menu or an unreadable layout.
+    static bool LayoutMenuOverflow(IDSMenu* pMenu);
+
+    // Hit testing (layout/MenuHitTest.cpp).
+
+    // The region the player highlights for the button: its active region when one is set,
+    // else its highlight region, else (highlight S_FALSE) its extent. Returns the last read's
+    // result.
+    static HRESULT GetActiveRegion(IDSMenuButton* pButton, FloatRect* pfBtnRect);
+    // The first button of the menu's own list, in element order, whose hit area contains the
+    // point (edges included): its thumbnail's extent, or its active region when the thumbnail
+    // is empty, or its extent when it has no thumbnail. *ppButton (one reference, may be
+    // null) and *pfRect (its active region, may be null) are filled on a hit.
+    // E_FINDBUTTONATPOS_NOTHING_HIT, *ppButton null, when no button is there.
+    static HRESULT FindButtonAtPos(IDSMenu* pMenu, float x, float y, IDSMenuButton** ppButton,
+                                   FloatRect* pfRect);
+    // The elements of the menu's own list whose extents, in whole pixels of a frame of that
+    // size (truncated), hold the pixel point (right and bottom edges excluded), or overlap the
+    // pixel area. out is replaced by them, in element order. S_OK when there is one at least,
+    // S_FALSE when none; elements whose extent cannot be read are passed over.
+    static HRESULT FindElementsAtPos(IDSMenu* pMenu, POINT* pPoint, SIZE* pFrame,
+                                     DSMenuElementVec& out);
+    static HRESULT FindElementsInArea(IDSMenu* pMenu, RECT* pArea, SIZE* pFrame,
+                                      DSMenuElementVec& out);
+
+    // Alignment and sizes (layout/MenuAlignment.cpp, layout/SameSizeButtons.cpp).
+
+    // The rectangle an element is aligned by. A text: its extent, or (-0.1, 0.1, 0.1, -0.1)
+    // when that cannot be read. A button: the extent of its first child tagged 2, joined with
+    // its thumbnail's when it has one; else its thumbnail's extent; else its label's
+    // rectangle; else *pfAlignmentRect is left as it was. Any other element: its extent.
+    // E_GETALIGNMENTRECT_INVALID_ALIGNMENT for an object that is not a menu element.
+    static HRESULT GetAlignmentRect(IUnknown* pElement, FloatRect* pfAlignmentRect);
+    // Moves the elements so that their edges or centres line up with the first one's: mode 1
+    // left edges, 2 right edges, 3 vertical centres (y), 4 top edges, 5 bottom edges, 6
+    // horizontal centres (x). Edges are those of a button's alignment rectangle and of any
+    // other element's extent; the other coordinate is kept. Any other mode moves nothing.
+    static HRESULT AlignElements(const DSMenuElementVec& elements, int mode);
+    // Gives the buttons of the key's kind the key's proportions. For a command key: every
+    // other command button of its menu that is built alike (the same children with the same
+    // tags, and overlays tagged 2 or 8 showing the same source) takes the size and place of
+    // the key's overlays tagged 8, 4 and 2, and the alignment and place of its label; the
+    // button itself keeps its position. For a navigation key: the same for every other
+    // navigation button without a label, overlays only. A child present in one button and not
+    // in the other fails with E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING.
+    static HRESULT MakeButtonsSameSize(IDSMenuButton* pKeyButton);
+
+    // Button numbering (layout/ButtonNumbering.cpp).
+
+    // Starts the label of every command button of the menu with its number among them, "1. ",
+    // "2. " and so on; a label with the right number is not written again, an old number is
+    // replaced, and a button without a text element keeps its place in the count. Failures of
+    // single labels are passed over: S_OK once it ran; E_POINTER for a null menu.
+    static HRESULT SetNumberBtns(IDSMenu* pMenu);
+    // The first text element of the button's or the menu's own list, of any tag, borrowed
+    // (the list keeps it); null when there is none.
+    static IDSMenuText* GetTextElement(IDSMenuButton* pButton);
+    static IDSMenuText* GetTextElement(IDSMenu* pMenu);
+
+    // Writing links (navigation/LinkWriting.cpp). A link is the main command of a command
+    // list that names a title or a menu.
+
+    // Fills one entry from its target, leaving the node alone: a menu gives {JumpMenu, its ID,
+    // 0}, a title {PlayTitle, its ID, nChapter}. E_SETCMD_INVALID_TARGET, entry unchanged, for
+    // anything else.
+    static HRESULT SetCmd(DiscCommandParams& entry, IUnknown* pTarget, int nChapter = 1);
+    // Makes the target what the player does when the menu ends: the menu's commands become the
+    // one entry SetCmd gives with chapter 1; a menu that names itself loops on itself (param2
+    // 1). E_POINTER for a null menu or one without a command list.
+    static HRESULT LinkCmd(IDSMenu* pMenu, IUnknown* pTarget);
+    // Points the button's main command at the title (chapter 0) or the menu; its transition and
+    // post command stay. E_POINTER for a null argument or a button without a command list.
+    static HRESULT LinkCmd(IDSMenuButton* pButton, IDSTitle* pTitle);
+    static HRESULT LinkCmd(IDSMenuButton* pButton, IDSMenu* pMenu);
+
+    // Reading links (navigation/LinkReading.cpp). Every pointer returned is borrowed: the
+    // project holds the object, and the caller does not release it. Nothing is reported; a
+    // lookup that finds nothing gives null.
+
+    // The menu of the button's first JumpMenu command, when no PlayTitle command comes first.
+    static IDSMenu* GetLinkedMenu(IDSMenuButton* pButton);
+    // The title the button plays: its first PlayTitle command (the chapter goes to *pnChapter
+    // when given), passing over jumps to transition menus and other menus; with bStopAtMenu a
+    // jump to a main or chapter menu ends the search with null. A transition followed by
+    // PlayAll gives the project's first user title.
+    static IDSTitle* GetLinkedTitle(IDSMenuButton* pButton, int* pnChapter, bool bStopAtMenu);
+    // The title a chapter menu belongs to: the first title its command buttons play; null for
+    // any other menu.
+    static IDSTitle* GetLinkedTitle(IDSMenu* pMenu);
+    // The first command button of pMenu that leads to pTarget, or null.
+    static IDSMenuButton* GetLinkedButton(IDSMenu* pTarget, IDSMenu* pMenu);
+    // Whether a PlayTitle command of the button plays the title; with bFirstOnly only its first
+    // PlayTitle command counts.
+    static bool IsLinkedToTitle(IDSMenuButton* pButton, LONG lTitleId, bool bFirstOnly);
+    // The project's first title tagged TitleType_FirstPlay, or null.
+    static IDSTitle* GetFirstPlayTitle(IDSProjectData* pProject);
+    // The project's first main or chapter menu, or null.
+    static IDSMenu* GetRootMenu(IDSProjectData* pProject);
+    // The menu that the menu's first Home, Up, Next or Prev button leads to, or null.
+    static IDSMenu* GetHomeMenu(IDSMenu* pMenu);
+    static IDSMenu* GetUpMenu(IDSMenu* pMenu);
+    static IDSMenu* GetNextMenu(IDSMenu* pMenu);
+    static IDSMenu* GetPrevMenu(IDSMenu* pMenu);
+
+    // Buttons and their targets (navigation/ButtonTargets.cpp).
+
+    // Whether the button plays a title, directly or through a chapter menu; bIsSlideshow then
+    // says whether the title's production is a slideshow (false otherwise).
+    static bool IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow);
+    // Labels the button with the target's display name: the text of its first text element,
+    // else its own text. The result of that write; E_POINTER for a null button.
+    static HRESULT SetButtonTextToTarget(IDSMenuButton* pButton, IUnknown* pTarget);
+
+    // Walking the link graph (navigation/RecursiveOps.cpp).
+
+    // Appends to ids the ID of the menu and of every menu and title reached from it through
+    // its command buttons and its Next pages; each menu once (a title as often as it is
+    // reached). The root menu is not entered again, and of a chapter menu's buttons only the
+    // first is followed.
+    static HRESULT TraverseMenuLink(IDSMenu* pMenu, std::vector<LONG>& ids);
+    // Appends the title the button plays, or walks the menu it leads to.
+    static HRESULT TraverseButtonLink(IDSMenuButton* pButton, std::vector<LONG>& ids);
+
+    // Checking and repairing navigation (navigation/NavigationRepair.cpp).
+
+    // Whether the menu has no way back: no Up, Prev or Home link (Next links do not count).
+    // False for a null menu.
+    static bool CheckDeadEnd(IDSMenu* pMenu);
+    // Whether deleting this navigation button would leave its menu without a way back; true
+    // for a Next button, false for a button that is no navigation button.
+    static bool CheckDeadEndBtn(IDSMenuButton* pButton);
+    // Repairs the menu's Up and Home buttons: the root menu loses its first Up and first Home
+    // button; another menu's Home button leads to the root menu, and its Up button to a page
+    // that has a button leading here (or it is deleted). E_POINTER for a null menu.
+    static HRESULT ValidateMenuLinks(IDSMenu* pMenu);
+    // ValidateMenuLinks for every main and chapter menu of the project, whatever each gives.
+    static HRESULT ValidateLinksForAllMenus(IDSProjectData* pProject);
+    // Deletes the command buttons of the main menus whose first PlayTitle command plays the
+    // title; returns how many were deleted.
+    static int RemoveAllButtonsLinkedToTitle(IDSProjectData* pProject, LONG lTitleId);
+
+    // Menu chains and navigation buttons (navigation/MenuChains.cpp, navigation/NavButtons.cpp).
+    // A chain is the row of pages that Prev and Next buttons join.
+
+    // The first page of the menu's chain (the menu itself when it has no Prev page), or null
+    // for a null menu. A chain whose links run in a circle ends at the page before the first
+    // one seen again.
+    static IDSMenu* GetFirstMenuInChain(IDSMenu* pMenu);
+    // The last page of the chain, walked the same way through Next links.
+    static IDSMenu* GetLastMenuInChain(IDSMenu* pMenu);
+    // Makes the menu's navigation button of that kind (Next, Prev, Home or Up) lead to the
+    // target: its first such button is relinked, or a copy of its template's first such
+    // button is appended. S_FALSE, nothing done, for a null target; E_LINKNAVBUTTON_NO_TEMPLATE
+    // when the menu has no template, E_LINKNAVBUTTON_NO_NAVIGATION_BUTTON when the template has
+    // no such button.
+    static HRESULT LinkNavButton(IDSMenu* pMenu, ButtonTypes type, IDSMenu* pTargetMenu);
+
+    // Templates and elements (themes/MenuTemplates.cpp, themes/ElementRemoval.cpp).
+
+    // The menu's template, looked up by its TemplateID in its project; null when there is none.
+    static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
+    // Removes the element from the list that holds it; S_FALSE for an element in no list.
+    static HRESULT DeleteElement(IDSMenuElement* pElement);
 };

@@ -1,0 +1,76 @@
+#include "dsutils/DSMenuUtils.h"
+#include "dsutils/DSTagLists.h"
+#include "dsutils/DSTags.h"
+
+#include "model/KVEProductionInfo.h"
+
+#include "platform/Check.h"
+#include "platform/ErrorStack.h"
+
+namespace {
+
+// The title of a chapter menu that a command button leads to: what the menu's first command
+// button plays.
+IDSTitle* TitleThroughChapterMenu(IDSMenuButton* pButton)
+{
+    if (!(GetTag(pButton) & ButtonType_Command))
+        return nullptr;
+    IDSMenu* pMenu = CDSMenuUtils::GetLinkedMenu(pButton);
+    if (!(GetTag(pMenu) & MenuType_Chapter))
+        return nullptr;
+    std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(pMenu, ButtonType_Command);
+    if (buttons.empty())
+        return nullptr;
+    return CDSMenuUtils::GetLinkedTitle(buttons.front(), nullptr, false);
+}
+
+// A slideshow's production carries the "SlideShowDoc" metadata.
+bool IsSlideshow(IDSTitle* pTitle)
+{
+    CComPtr<IUnknown> spProduction;
+    if (FAILED(pTitle->GetProduction(&spProduction)))
+        return false;
+    CComQIPtr<IProductionInfo> spInfo(spProduction);
+    CComPtr<IXMLDOMNode> spSlideShow;
+    return spInfo && spInfo->GetMetaData(CComBSTR(L"SlideShowDoc"), &spSlideShow) == S_OK &&
+           spSlideShow;
+}
+
+CComPtr<IDSMenuText> FirstTextElement(IDSMenuButton* pButton)
+{
+    for (const CComPtr<IDSMenuElement>& spElement : GetElementList(pButton, kAllTags)) {
+        if (CComQIPtr<IDSMenuText> spText(spElement); spText)
+            return spText;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
+{
+    bIsSlideshow = false;
+    if (!pButton)
+        return false;
+    // A button that plays no title itself may still reach one through a chapter menu.
+    IDSTitle* pTitle = GetLinkedTitle(pButton, nullptr, false);
+    if (!pTitle)
+        pTitle = TitleThroughChapterMenu(pButton);
+    if (!pTitle)
+        return false;
+    bIsSlideshow = IsSlideshow(pTitle);
+    return true;
+}
+
+HRESULT CDSMenuUtils::SetButtonTextToTarget(IDSMenuButton* pButton, IUnknown* pTarget)
+{
+    KVUClearErrorStack();
+    CHECK_NULL(pButton);
+    CComBSTR bstrName = GetDisplayName(pTarget, nullptr);
+    HRESULT hr = S_OK;
+    if (CComPtr<IDSMenuText> spText = FirstTextElement(pButton); spText)
+        CHECK_HR_ASSIGN(hr, spText->put_Label(bstrName));
+    else
+        CHECK_HR_ASSIGN(hr, pButton->put_Label(bstrName));
+    return hr;
+}
