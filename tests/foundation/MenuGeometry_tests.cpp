@@ -1,5 +1,6 @@
 #include "dsutils/DSMenuUtils.h"
 
+#include "support/ErrorStackText.h"
 #include "support/ProjectTest.h"
 
 #include "ProjectData.h"
@@ -21,15 +22,6 @@ RECT InTinyFrame(float left, float top, float right, float bottom)
     RECT out = {};
     EXPECT_EQ(CDSMenuUtils::ConvertToRect(out, FloatRect{left, top, right, bottom}, 2, 2), S_OK);
     return out;
-}
-
-bool StackHolds(const wchar_t* text)
-{
-    for (const std::wstring& message : KVUGetErrorStack()) {
-        if (message.find(text) != std::wstring::npos)
-            return true;
-    }
-    return false;
 }
 
 TEST(ConvertToFloatRect, WholeFrameSpansMenuSpace)
