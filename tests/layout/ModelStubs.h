@@ -1,6 +1,7 @@
 // The methods of the menu interfaces as E_NOTIMPL mixins over a base that derives from the
 // interface, and the identity and element basics, for the layout stand-ins of LayoutFakes.h.
-// Stand-ins derive from them and override what a test reads.
+// Stand-ins derive from them and override what a test reads; ID, tag and flags always come
+// from FakeIdentity.
 #pragma once
 
 #include "model/IDSMenu.h"
@@ -10,11 +11,6 @@
 template <class Base> class StubMenu : public Base
 {
 public:
-    HRESULT get_ID(LONG*) override { return E_NOTIMPL; }
-    HRESULT get_Tag(ULONG*) override { return E_NOTIMPL; }
-    HRESULT put_Tag(ULONG) override { return E_NOTIMPL; }
-    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
-    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
     HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
     HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
     HRESULT get_Background(BSTR*) override { return E_NOTIMPL; }
@@ -57,11 +53,6 @@ public:
 template <class Base> class StubMenuElement : public Base
 {
 public:
-    HRESULT get_ID(LONG*) override { return E_NOTIMPL; }
-    HRESULT get_Tag(ULONG*) override { return E_NOTIMPL; }
-    HRESULT put_Tag(ULONG) override { return E_NOTIMPL; }
-    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
-    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
     HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
     HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
     HRESULT get_Label(BSTR*) override { return E_NOTIMPL; }
