@@ -18,7 +18,8 @@ struct StoredCommand
     CComPtr<IXMLDOMNode> node;
 };
 
-class FakeCommandList : public ComObject<FakeCommandList, IDSCommandList>
+// The commands of a fake object, as a mixin over a base that derives from IDSCommandList.
+template <class Base> class FakeCommandStore : public Base
 {
 public:
     HRESULT GetCommands(LONG* count, DiscCommandParams** commands) override
@@ -59,3 +60,6 @@ public:
     HRESULT readResult = S_OK;
     int writes = 0;
 };
+
+class FakeCommandList : public FakeCommandStore<ComObject<FakeCommandList, IDSCommandList>>
+{};
