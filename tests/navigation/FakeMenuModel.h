@@ -240,6 +240,11 @@ public:
         *value = templateId;
         return S_OK;
     }
+    HRESULT put_TemplateID(LONG value) override
+    {
+        templateId = value;
+        return S_OK;
+    }
     HRESULT GetProject(IDSProjectData** value) override;
 
     LONG id = 0;
