@@ -2,6 +2,8 @@
 
 #include "FakeModel.h"
 
+#include "support/ErrorStackText.h"
+
 #include "platform/ErrorStack.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +25,6 @@ RECT InTinyFrame(float left, float top, float right, float bottom)
     RECT out = {};
     EXPECT_EQ(CDSMenuUtils::ConvertToRect(out, FloatRect{left, top, right, bottom}, 2, 2), S_OK);
     return out;
-}
-
-bool StackHolds(const wchar_t* text)
-{
-    for (const std::wstring& message : KVUGetErrorStack()) {
-        if (message.find(text) != std::wstring::npos)
-            return true;
-    }
-    return false;
 }
 
 TEST(ConvertToFloatRect, WholeFrameSpansMenuSpace)

@@ -2,13 +2,7 @@
 
 namespace {
 
-class ButtonTargetsTest : public ::testing::Test
-{
-protected:
-    NavigationProject model;
-    CComPtr<IDSMenu> main = model.AddMenu(MenuType_Main);
-    CComPtr<IDSTitle> title = model.AddTitle(L"Holiday");
-};
+using ButtonTargetsTest = LinkTest;
 
 TEST_F(ButtonTargetsTest, ButtonPlayingATitleIsATitleButton)
 {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,19 @@ struct Links
     IDSMenuElement* up;
     IDSMenuElement* down;
 };
+
+// The links of each button of a grid, as indices into the grid: left, right, up, down.
+using GridLinks = std::vector<std::array<int, 4>>;
+
+void ExpectLinks(IDSMenuElement* pButton, const Links& expected);
+
+void ExpectGridLinks(const std::vector<CComPtr<IDSMenuButton>>& grid, const GridLinks& expected)
+{
+    for (size_t i = 0; i < grid.size(); ++i) {
+        const std::array<int, 4>& to = expected[i];
+        ExpectLinks(grid[i], {grid[to[0]], grid[to[1]], grid[to[2]], grid[to[3]]});
+    }
+}
 
 void ExpectLinks(IDSMenuElement* pButton, const Links& expected)
 {
@@ -63,24 +77,16 @@ TEST_F(ButtonLinkTest, GridWithoutThumbnailsMovesUpAndDownToTheNearestRow)
 {
     Buttons b = Grid(false);
     ASSERT_EQ(applyButtonLinkAlgorithm(menu), S_OK);
-    ExpectLinks(b[0], {b[0], b[1], b[0], b[3]});
-    ExpectLinks(b[1], {b[0], b[2], b[3], b[3]});
-    ExpectLinks(b[2], {b[1], b[3], b[4], b[3]});
-    ExpectLinks(b[3], {b[2], b[4], b[0], b[1]});
-    ExpectLinks(b[4], {b[3], b[5], b[0], b[2]});
-    ExpectLinks(b[5], {b[4], b[5], b[0], b[5]});
+    ExpectGridLinks(
+        b, {{0, 1, 0, 3}, {0, 2, 3, 3}, {1, 3, 4, 3}, {2, 4, 0, 1}, {3, 5, 0, 2}, {4, 5, 0, 5}});
 }
 
 TEST_F(ButtonLinkTest, GridWithThumbnailsMovesUpAndDownWithinAColumn)
 {
     Buttons b = Grid(true);
     ASSERT_EQ(applyButtonLinkAlgorithm(menu), S_OK);
-    ExpectLinks(b[0], {b[0], b[1], b[0], b[3]});
-    ExpectLinks(b[1], {b[0], b[2], b[3], b[4]});
-    ExpectLinks(b[2], {b[1], b[3], b[4], b[5]});
-    ExpectLinks(b[3], {b[2], b[4], b[0], b[1]});
-    ExpectLinks(b[4], {b[3], b[5], b[1], b[2]});
-    ExpectLinks(b[5], {b[4], b[5], b[2], b[5]});
+    ExpectGridLinks(
+        b, {{0, 1, 0, 3}, {0, 2, 3, 4}, {1, 3, 4, 5}, {2, 4, 0, 1}, {3, 5, 1, 2}, {4, 5, 2, 5}});
 }
 
 TEST_F(ButtonLinkTest, RowOfThreeWithoutARowAboveStopsAtItsOuterEnds)

@@ -16,6 +16,25 @@ IUnknown* FindIn(const std::vector<CComPtr<IDSMenuElement>>& elements, LONG id)
     return nullptr;
 }
 
+// Gives an element entering a list its ID and its links back.
+void AdoptElement(FakeElementState& element, FakeProjectData* project, IDSMenu* menu,
+                  IDSMenuElementList* parent, FakeElementState* holder)
+{
+    element.id = project ? project->NewId() : 0;
+    element.menu = menu;
+    element.parent = parent;
+    element.holder = holder;
+    // What the element holds belongs to the same project.
+    if (auto* button = dynamic_cast<FakeMenuButton*>(&element))
+        button->project = project;
+}
+
+HRESULT HandOut(FakeProjectData* project, IDSProjectData** value)
+{
+    CComPtr<IDSProjectData>(project).CopyTo(value);
+    return project ? S_OK : S_FALSE;
+}
+
 } // namespace
 
 HRESULT FakeMenuButton::Copy(IDSMenuElement** copy)
@@ -33,35 +52,22 @@ HRESULT FakeMenuButton::Copy(IDSMenuElement** copy)
 
 void FakeMenuButton::Adopt(FakeElementState& element)
 {
-    element.id = project ? project->NewId() : 0;
-    element.menu = menu;
-    element.parent = this;
-    element.holder = this;
-    if (auto* button = dynamic_cast<FakeMenuButton*>(&element))
-        button->project = project;
+    AdoptElement(element, project, menu, this, this);
 }
 
 HRESULT FakeMenu::GetProject(IDSProjectData** value)
 {
-    CComPtr<IDSProjectData>(project).CopyTo(value);
-    return project ? S_OK : S_FALSE;
+    return HandOut(project, value);
 }
 
 void FakeMenu::Adopt(FakeElementState& element)
 {
-    element.id = project->NewId();
-    element.menu = this;
-    element.parent = this;
-    element.holder = nullptr;
-    // What the element holds belongs to this menu too.
-    if (auto* button = dynamic_cast<FakeMenuButton*>(&element))
-        button->project = project;
+    AdoptElement(element, project, this, this, nullptr);
 }
 
 HRESULT FakeMenuTitle::GetProject(IDSProjectData** value)
 {
-    CComPtr<IDSProjectData>(project).CopyTo(value);
-    return project ? S_OK : S_FALSE;
+    return HandOut(project, value);
 }
 
 HRESULT FakeProjectData::FindByID(LONG id, IUnknown** object)

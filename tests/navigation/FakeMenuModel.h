@@ -17,6 +17,31 @@
 
 class FakeProjectData;
 
+// The 1-based item of a list as the interface asked for.
+template <class I, class T> HRESULT ItemOf(const std::vector<CComPtr<T>>& list, LONG index, I** out)
+{
+    if (index < 1 || index > static_cast<LONG>(list.size()))
+        return E_INVALIDARG;
+    return CComPtr<I>(list[index - 1].p).CopyTo(out);
+}
+
+template <class T> HRESULT CountOf(const std::vector<T>& list, LONG* count)
+{
+    *count = static_cast<LONG>(list.size());
+    return S_OK;
+}
+
+// Appends a new object of the project with a fresh ID and hands it out.
+template <class T, class I>
+HRESULT AppendNew(FakeProjectData* project, LONG id, std::vector<CComPtr<T>>& list, I** out)
+{
+    CComPtr<T> created = T::Create();
+    created->id = id;
+    created->project = project;
+    list.push_back(created);
+    return CComPtr<I>(created.p).CopyTo(out);
+}
+
 // What every fake element keeps, reachable from any of its interfaces by a cross cast.
 class FakeElementState
 {
@@ -177,16 +202,10 @@ public:
         }
         return E_INVALIDARG;
     }
-    HRESULT get_Count(LONG* count) override
-    {
-        *count = static_cast<LONG>(elements.size());
-        return S_OK;
-    }
+    HRESULT get_Count(LONG* count) override { return CountOf(elements, count); }
     HRESULT get_Item(LONG index, IDSMenuElement** element) override
     {
-        if (index < 1 || index > static_cast<LONG>(elements.size()))
-            return E_INVALIDARG;
-        return elements[index - 1].CopyTo(element);
+        return ItemOf(elements, index, element);
     }
 
     std::vector<CComPtr<IDSMenuElement>> elements;
@@ -216,8 +235,8 @@ protected:
     void Adopt(FakeElementState& element) override;
 };
 
-class FakeMenu : public FakeCommandStore<FakeElementList<
-                     StubMenu<ComObject<FakeMenu, IDSMenu, IDSMenuElementList, IDSCommandList>>>>
+// The ID and tag of a menu or a title.
+template <class Base> class FakeTagged : public Base
 {
 public:
     HRESULT get_ID(LONG* value) override
@@ -235,6 +254,16 @@ public:
         tag = value;
         return S_OK;
     }
+
+    LONG id = 0;
+    ULONG tag = 0;
+};
+
+class FakeMenu
+    : public FakeCommandStore<FakeElementList<
+          FakeTagged<StubMenu<ComObject<FakeMenu, IDSMenu, IDSMenuElementList, IDSCommandList>>>>>
+{
+public:
     HRESULT get_TemplateID(LONG* value) override
     {
         *value = templateId;
@@ -247,33 +276,16 @@ public:
     }
     HRESULT GetProject(IDSProjectData** value) override;
 
-    LONG id = 0;
-    ULONG tag = 0;
     LONG templateId = 0;
 
 protected:
     void Adopt(FakeElementState& element) override;
 };
 
-class FakeMenuTitle
-    : public FakeCommandStore<StubTitle<ComObject<FakeMenuTitle, IDSTitle, IDSCommandList>>>
+class FakeMenuTitle : public FakeCommandStore<
+                          FakeTagged<StubTitle<ComObject<FakeMenuTitle, IDSTitle, IDSCommandList>>>>
 {
 public:
-    HRESULT get_ID(LONG* value) override
-    {
-        *value = id;
-        return S_OK;
-    }
-    HRESULT get_Tag(ULONG* value) override
-    {
-        *value = tag;
-        return S_OK;
-    }
-    HRESULT put_Tag(ULONG value) override
-    {
-        tag = value;
-        return S_OK;
-    }
     HRESULT get_Name(BSTR* value) override { return name.CopyTo(value); }
     HRESULT put_Name(BSTR value) override
     {
@@ -287,8 +299,6 @@ public:
         return S_FALSE;
     }
 
-    LONG id = 0;
-    ULONG tag = 0;
     CComBSTR name;
     FakeProjectData* project = nullptr;
 };
@@ -298,41 +308,18 @@ class FakeProjectData : public StubProjectData<ComObject<FakeProjectData, IDSPro
 public:
     HRESULT AddMenu(LONG, IDSMenu** value) override
     {
-        CComPtr<FakeMenu> menu = FakeMenu::Create();
-        menu->id = NewId();
-        menu->project = this;
-        menus.push_back(menu);
-        return CComPtr<IDSMenu>(menu.p).CopyTo(value);
+        return AppendNew(this, NewId(), menus, value);
     }
     HRESULT AddTitle(LONG, IDSTitle** value) override
     {
-        CComPtr<FakeMenuTitle> title = FakeMenuTitle::Create();
-        title->id = NewId();
-        title->project = this;
-        titles.push_back(title);
-        return CComPtr<IDSTitle>(title.p).CopyTo(value);
+        return AppendNew(this, NewId(), titles, value);
     }
-    HRESULT get_MenuCount(LONG* count) override
-    {
-        *count = static_cast<LONG>(menus.size());
-        return S_OK;
-    }
-    HRESULT get_Menu(LONG index, IDSMenu** value) override
-    {
-        if (index < 1 || index > static_cast<LONG>(menus.size()))
-            return E_INVALIDARG;
-        return CComPtr<IDSMenu>(menus[index - 1].p).CopyTo(value);
-    }
-    HRESULT get_TitleCount(LONG* count) override
-    {
-        *count = static_cast<LONG>(titles.size());
-        return S_OK;
-    }
+    HRESULT get_MenuCount(LONG* count) override { return CountOf(menus, count); }
+    HRESULT get_Menu(LONG index, IDSMenu** value) override { return ItemOf(menus, index, value); }
+    HRESULT get_TitleCount(LONG* count) override { return CountOf(titles, count); }
     HRESULT get_Title(LONG index, IDSTitle** value) override
     {
-        if (index < 1 || index > static_cast<LONG>(titles.size()))
-            return E_INVALIDARG;
-        return CComPtr<IDSTitle>(titles[index - 1].p).CopyTo(value);
+        return ItemOf(titles, index, value);
     }
     HRESULT FindByID(LONG id, IUnknown** object) override;
 

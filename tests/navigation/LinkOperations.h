@@ -5,7 +5,7 @@
 
 #include "dsutils/DSTagLists.h"
 
-#include "platform/ErrorStack.h"
+#include "support/ErrorStackText.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,16 @@ inline std::vector<Command> CommandTuples(IUnknown* pObject)
     return tuples;
 }
 
+// A project with a main menu and a title, for the tests of links.
+class LinkTest : public ::testing::Test
+{
+protected:
+    NavigationProject model;
+    CComPtr<IDSMenu> main = model.AddMenu(MenuType_Main);
+    CComPtr<IDSTitle> title = model.AddTitle(L"Holiday");
+};
+
 inline DiscCommandParams Cmd(DiscCommand command, LONG param1 = 0, LONG param2 = 0)
 {
     return {command, param1, param2, nullptr};
-}
-
-// Whether one message of the error stack holds the text.
-inline bool StackHolds(const wchar_t* text)
-{
-    return KVUGetErrorStackText().find(text) != std::wstring::npos;
 }

@@ -46,31 +46,22 @@ TEST_F(ReachabilityTest, EmptySlotOfTheNearestButtonLeadsToTheLostOne)
     EXPECT_EQ(NeighboursOf(nearest).right, GetID(other));
 }
 
-TEST_F(ReachabilityTest, OnlyWayIntoAnotherButtonIsKept)
+// A lost button left of the nearest button, whose left slot leads to a button farther left;
+// that button has a second way in when asked.
+TEST_F(ReachabilityTest, SlotIsTakenOnlyFromAButtonWithAnotherWayIn)
 {
-    CComPtr<IDSMenuButton> far = Add(-0.6f);
-    Add(-0.25f);
-    CComPtr<IDSMenuButton> nearest = Add(0.0f);
-    CComPtr<IDSMenuButton> right = Add(0.5f);
-    Links(nearest, far, right);
-    Links(right, nearest, nullptr);
-    Links(far, nullptr, nearest);
-    ASSERT_EQ(Run(), S_OK);
-    EXPECT_EQ(NeighboursOf(nearest).left, GetID(far));
-    EXPECT_EQ(StateOf(nearest).neighbourWrites, 0);
-}
-
-TEST_F(ReachabilityTest, SlotLeadingToAButtonWithOtherWaysInIsTaken)
-{
-    CComPtr<IDSMenuButton> far = Add(-0.6f);
-    CComPtr<IDSMenuButton> lost = Add(-0.25f);
-    CComPtr<IDSMenuButton> nearest = Add(0.0f);
-    CComPtr<IDSMenuButton> right = Add(0.5f);
-    Links(nearest, far, right);
-    Links(right, nearest, far);
-    Links(far, nullptr, nearest);
-    ASSERT_EQ(Run(), S_OK);
-    EXPECT_EQ(NeighboursOf(nearest).left, GetID(lost));
+    for (bool secondWayIn : {false, true}) {
+        buttons.clear();
+        CComPtr<IDSMenuButton> far = Add(-0.6f);
+        CComPtr<IDSMenuButton> lost = Add(-0.25f);
+        CComPtr<IDSMenuButton> nearest = Add(0.0f);
+        CComPtr<IDSMenuButton> right = Add(0.5f);
+        Links(nearest, far, right);
+        Links(right, nearest, secondWayIn ? far.p : nullptr);
+        Links(far, nullptr, nearest);
+        ASSERT_EQ(Run(), S_OK);
+        EXPECT_EQ(NeighboursOf(nearest).left, GetID(secondWayIn ? lost : far)) << secondWayIn;
+    }
 }
 
 // Two lost buttons would each take one of the two ways into the same button.

@@ -1,0 +1,16 @@
+// Checks of what a failed call left on the calling thread's error stack.
+#pragma once
+
+#include "platform/ErrorStack.h"
+
+#include <string>
+
+// Whether one message of the error stack holds the text.
+inline bool StackHolds(const wchar_t* text)
+{
+    for (const std::wstring& message : KVUGetErrorStack()) {
+        if (message.find(text) != std::wstring::npos)
+            return true;
+    }
+    return false;
+}
