@@ -1,6 +1,35 @@
 #include "LinkOperations.h"
 
+#include "FakeMenuModel.h"
+
+#include "model/KVEProductionInfo.h"
+
+#include "platform/ComObject.h"
+
 namespace {
+
+// A production that reports slideshow metadata when it has some.
+class FakeProductionInfo : public ComObject<FakeProductionInfo, IProductionInfo>
+{
+public:
+    HRESULT get_AspectRatio(double*) override { return E_NOTIMPL; }
+    HRESULT put_AspectRatio(double) override { return E_NOTIMPL; }
+    HRESULT get_Duration(double*) override { return E_NOTIMPL; }
+    HRESULT get_EditingFrameRate(double*) override { return E_NOTIMPL; }
+    HRESULT put_EditingFrameRate(double) override { return E_NOTIMPL; }
+    HRESULT get_Is3D(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_Is3D(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT GetMetaData(BSTR name, IXMLDOMNode** node) override
+    {
+        *node = nullptr;
+        if (!slideshow || CComBSTR(name) != L"SlideShowDoc")
+            return S_FALSE;
+        return slideshow.CopyTo(node);
+    }
+    HRESULT SetMetaData(BSTR, IXMLDOMNode*) override { return E_NOTIMPL; }
+
+    CComPtr<IXMLDOMNode> slideshow;
+};
 
 using ButtonTargetsTest = LinkTest;
 
@@ -10,6 +39,24 @@ TEST_F(ButtonTargetsTest, ButtonPlayingATitleIsATitleButton)
     bool slideshow = true;
     EXPECT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
     EXPECT_FALSE(slideshow);
+}
+
+TEST_F(ButtonTargetsTest, TitleWithSlideshowMetadataIsASlideshow)
+{
+    CComPtr<FakeProductionInfo> production = FakeProductionInfo::Create();
+    dynamic_cast<FakeMenuTitle&>(*title).production = production->GetUnknown();
+    CComPtr<IDSMenuButton> button = model.AddLinkedButton(main, ButtonType_Command, title);
+    bool slideshow = true;
+    ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
+    EXPECT_FALSE(slideshow);
+
+    CComPtr<IXMLDOMDocument> document;
+    ASSERT_EQ(CreateXMLDocument(&document), S_OK);
+    CComPtr<IXMLDOMElement> metadata;
+    ASSERT_EQ(document->createElement(CComBSTR(L"SlideShowDoc"), &metadata), S_OK);
+    production->slideshow = metadata.p;
+    ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
+    EXPECT_TRUE(slideshow);
 }
 
 TEST_F(ButtonTargetsTest, ButtonLeadingToAChapterMenuIsATitleButton)

@@ -293,13 +293,14 @@ public:
         return S_OK;
     }
     HRESULT GetProject(IDSProjectData** value) override;
-    HRESULT GetProduction(IUnknown** production) override
+    HRESULT GetProduction(IUnknown** value) override
     {
-        *production = nullptr;
-        return S_FALSE;
+        production.CopyTo(value);
+        return production ? S_OK : S_FALSE;
     }
 
     CComBSTR name;
+    CComPtr<IUnknown> production;
     FakeProjectData* project = nullptr;
 };
 
