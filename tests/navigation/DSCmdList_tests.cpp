@@ -247,8 +247,10 @@ TEST(CommandListLoading, InitLoadsTheObjectsCommandsAndCommitWritesThemBack)
     ASSERT_EQ(list.Commit(), S_OK);
     ASSERT_EQ(store->stored.size(), 1u);
     EXPECT_EQ(store->stored[0].param2, 3);
-    // The list keeps its entries after committing.
+    // The list keeps its entries and its own node after committing.
     EXPECT_EQ(list.size(), 1);
+    EXPECT_NE(store->stored[0].node.p, list[0].node);
+    EXPECT_EQ(TextOf(list[0].node), L"n");
 
     CComPtr<FakeCommandList> other = FakeCommandList::Create();
     ASSERT_EQ(list.Commit(other), S_OK);
