@@ -355,6 +355,10 @@ TEST(CommandListTransitions, TransitionClipIsStoredAsATypedFileElement)
     EXPECT_EQ(CComBSTR(type.bstrVal), L"string");
     CComPtr<IXMLDOMDocument> owner;
     ASSERT_EQ(list[0].node->get_ownerDocument(&owner), S_OK);
+    CComBSTR document;
+    ASSERT_EQ(owner->get_xml(&document), S_OK);
+    EXPECT_EQ(document.Str().rfind(L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>", 0), 0u)
+        << document.Str();
     CComPtr<IXMLDOMElement> root;
     ASSERT_EQ(owner->get_documentElement(&root), S_OK);
     CComVariant space;
