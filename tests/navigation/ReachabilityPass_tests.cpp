@@ -1,6 +1,5 @@
 #include "navigation/ReachabilityPass.h"
 
-#include "FakeMenuModel.h"
 #include "NavigationProject.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +17,11 @@ protected:
         return button;
     }
 
-    static void Links(IDSMenuButton* pButton, IDSMenuButton* pLeft, IDSMenuButton* pRight)
+    static void Links(IDSMenuButton* pButton, IDSMenuButton* pLeft, IDSMenuButton* pRight,
+                      IDSMenuButton* pUp = nullptr, IDSMenuButton* pDown = nullptr)
     {
-        StateOf(pButton).neighbours = {GetID(pLeft), GetID(pRight), 0, 0};
+        ASSERT_EQ(pButton->SetNeighbours(GetID(pLeft), GetID(pRight), GetID(pUp), GetID(pDown)),
+                  S_OK);
     }
 
     HRESULT Run()
@@ -73,9 +74,8 @@ TEST_F(ReachabilityTest, LastRemainingWayIntoAButtonIsNotTaken)
     CComPtr<IDSMenuButton> upperLost = Add(-0.2f, 0.5f);
     Add(-0.2f, -0.5f);
     Links(far, nullptr, upper);
-    Links(upper, far, nullptr);
+    Links(upper, far, nullptr, nullptr, lower);
     Links(lower, far, nullptr);
-    StateOf(upper).neighbours.down = GetID(lower);
     ASSERT_EQ(Run(), S_OK);
     EXPECT_EQ(NeighboursOf(upper).left, GetID(upperLost));
     EXPECT_EQ(NeighboursOf(lower).left, GetID(far));
@@ -85,7 +85,7 @@ TEST_F(ReachabilityTest, SlotFacesTheLostButtonAlongTheWiderOffset)
 {
     CComPtr<IDSMenuButton> nearest = Add(0.0f);
     CComPtr<IDSMenuButton> below = Add(0.1f, -0.3f);
-    StateOf(below).neighbours.up = GetID(nearest);
+    Links(below, nullptr, nullptr, nearest);
     ASSERT_EQ(Run(), S_OK);
     EXPECT_EQ(NeighboursOf(nearest).down, GetID(below));
 }
