@@ -296,14 +296,14 @@ CComBSTR& CComBSTR::operator+=(const OLECHAR* text)
 HRESULT CComBSTR::ToLower()
 {
     for (UINT i = 0; i < Length(); ++i)
-        m_str[i] = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(m_str[i])));
+        m_str[i] = ToLowerChar(m_str[i]);
     return S_OK;
 }
 
 HRESULT CComBSTR::ToUpper()
 {
     for (UINT i = 0; i < Length(); ++i)
-        m_str[i] = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(m_str[i])));
+        m_str[i] = ToUpperChar(m_str[i]);
     return S_OK;
 }
 

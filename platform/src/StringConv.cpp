@@ -1,6 +1,9 @@
 #include "platform/StringConv.h"
 
+#include <clocale>
 #include <cwctype>
+#include <locale.h>
+#include <wctype.h>
 
 namespace {
 
@@ -51,7 +54,28 @@ char32_t DecodeUtf8(std::string_view text, size_t& i)
     return (c < kMinimum[extra] || !IsScalar(c)) ? kReplacement : c;
 }
 
+// The character classes of Unicode, independent of the locale the program runs in. Made once
+// and never changed.
+locale_t UnicodeLocale()
+{
+    static const locale_t locale = [] {
+        locale_t made = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+        return made ? made : newlocale(LC_CTYPE_MASK, "C", static_cast<locale_t>(0));
+    }();
+    return locale;
+}
+
 } // namespace
+
+wchar_t ToLowerChar(wchar_t c)
+{
+    return static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), UnicodeLocale()));
+}
+
+wchar_t ToUpperChar(wchar_t c)
+{
+    return static_cast<wchar_t>(towupper_l(static_cast<wint_t>(c), UnicodeLocale()));
+}
 
 std::wstring Utf8ToWide(std::string_view text)
 {
@@ -75,8 +99,8 @@ int CompareNoCase(std::wstring_view a, std::wstring_view b)
 {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        wint_t x = std::towlower(static_cast<wint_t>(a[i]));
-        wint_t y = std::towlower(static_cast<wint_t>(b[i]));
+        wchar_t x = ToLowerChar(a[i]);
+        wchar_t y = ToLowerChar(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }

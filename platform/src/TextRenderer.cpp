@@ -168,7 +168,9 @@ struct TextRenderer::Impl
 {
     FT_Library library = nullptr;
     FontLocator fonts;
+    // Faces by file, and the file fontconfig chose for each family, weight and slant asked.
     std::map<std::string, FT_Face> faces;
+    std::map<std::wstring, FontFile> located;
 
     Impl() { FT_Init_FreeType(&library); }
     ~Impl()
@@ -179,11 +181,24 @@ struct TextRenderer::Impl
             FT_Done_FreeType(library);
     }
 
+    bool Locate(const TextFont& font, FontFile& file)
+    {
+        std::wstring key = font.family + (font.bold ? L"|b" : L"|") + (font.italic ? L"i" : L"");
+        auto found = located.find(key);
+        if (found == located.end()) {
+            if (!fonts.Locate(font.family, font.bold, font.italic, file))
+                return false;
+            found = located.emplace(key, file).first;
+        }
+        file = found->second;
+        return true;
+    }
+
     // The face for a font at its pixel size; null when none can be opened.
     FT_Face FaceFor(const TextFont& font)
     {
         FontFile file;
-        if (!library || !fonts.Locate(font.family, font.bold, font.italic, file))
+        if (!library || !Locate(font, file))
             return nullptr;
         std::string key = file.path + "#" + std::to_string(file.faceIndex);
         auto found = faces.find(key);

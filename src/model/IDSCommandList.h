@@ -12,11 +12,12 @@ struct IDSCommandList : IUnknown
     // Hands out the commands in list order: *count entries in *commands, an array allocated
     // with CoTaskMemAlloc (null when the list is empty). The caller owns the array and one
     // reference on every non-null node in it, and frees both (Release, then CoTaskMemFree).
+    // Each node is a copy of the list's own, so the caller may change it freely.
     virtual HRESULT GetCommands(LONG* count, DiscCommandParams** commands) = 0;
 
-    // Replaces the whole list by a copy of count entries. Each node is copied deeply, so the
-    // caller keeps its array and its nodes, and later changes to them do not reach the list.
-    // E_INVALIDARG for a negative count, E_POINTER for a null array with a count above 0; the
-    // list is unchanged on failure.
+    // Replaces the whole list by a copy of count entries. Each node must be an element and is
+    // copied deeply, so the caller keeps its array and its nodes, and later changes to them do
+    // not reach the list. E_INVALIDARG for a negative count or a node that is not an element,
+    // E_POINTER for a null array with a count above 0; the list is unchanged on failure.
     virtual HRESULT SetCommands(LONG count, const DiscCommandParams* commands) = 0;
 };

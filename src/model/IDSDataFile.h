@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Bstr.h"
+#include "platform/Unknown.h"
 
 struct IDSProjectData;
 

@@ -94,8 +94,10 @@ struct IDSMenu : IUnknown
     // Replaces the menu's properties, commands and elements by those of a "Menu" element that
     // SaveXML wrote; source may be that element or a node holding it as a child. With asCopy
     // the menu keeps its own ID and its elements get fresh IDs (it becomes a duplicate of the
-    // saved menu); without it the IDs are taken from the element and must be free in the
-    // project. A malformed element gives E_INVALIDARG, reported on the error stack, and leaves
-    // the menu as it was.
+    // saved menu, with no background title (BkgndID 0) and no overlay montage titles
+    // (PrivateId 0) of its own yet, so that it never shares the original's); without it each
+    // element keeps the ID saved with it while no other object of the project has that ID, and gets
+    // a new one otherwise. The menu's own ID and its production never change. A malformed element
+    // gives E_INVALIDARG, reported on the error stack, and leaves the menu as it was.
     virtual HRESULT loadXML(IXMLDOMNode* source, VARIANT_BOOL asCopy) = 0;
 };

@@ -9,6 +9,7 @@
 
 #include "model/ProjectEnums.h"
 #include "platform/Bstr.h"
+#include "platform/Unknown.h"
 
 struct IDSTitle;
 struct IDSMenu;

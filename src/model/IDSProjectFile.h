@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Bstr.h"
+#include "platform/Unknown.h"
 
 struct IDSProjectData;
 struct IDSMenuButton;

@@ -4,6 +4,7 @@
 
 #include "model/ProjectEnums.h"
 #include "platform/Bstr.h"
+#include "platform/Unknown.h"
 
 struct IDSProjectData;
 

@@ -31,6 +31,9 @@ TEST(Bstr, ComparisonTreatsNullAsEmptyAndCanIgnoreCase)
     EXPECT_EQ(VarBstrCmp(upper, lower, LOCALE_USER_DEFAULT, 0), VARCMP_LT);
     EXPECT_EQ(VarBstrCmp(lower, upper, LOCALE_USER_DEFAULT, 0), VARCMP_GT);
     EXPECT_EQ(VarBstrCmp(upper, lower, LOCALE_USER_DEFAULT, NORM_IGNORECASE), VARCMP_EQ);
+    EXPECT_EQ(VarBstrCmp(CComBSTR(L"\u00C4RGER"), CComBSTR(L"\u00E4rger"), LOCALE_USER_DEFAULT,
+                         NORM_IGNORECASE),
+              VARCMP_EQ);
     EXPECT_EQ(VarBstrCmp(lower, CComBSTR(L"menus"), LOCALE_USER_DEFAULT, 0), VARCMP_LT);
     EXPECT_TRUE(CComBSTR() == empty);
     EXPECT_TRUE(upper != lower);

@@ -90,6 +90,13 @@ inline void BlendPixelOver(BYTE* pixel, DWORD argb, unsigned coverage)
     unsigned sa = ((argb >> 24) * coverage + 127) / 255;
     if (sa == 0)
         return;
+    if (sa == 255) {
+        pixel[0] = BYTE(argb);
+        pixel[1] = BYTE(argb >> 8);
+        pixel[2] = BYTE(argb >> 16);
+        pixel[3] = 255;
+        return;
+    }
     unsigned da = pixel[3];
     unsigned outA = sa + (da * (255 - sa) + 127) / 255;
     for (int channel = 0; channel < 3; ++channel) {

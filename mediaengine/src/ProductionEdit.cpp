@@ -1,0 +1,273 @@
+// The editing operations of a production.
+#include "ColorPanel.h"
+#include "Production.h"
+#include "ProductionPanel.h"
+#include "SourcePanel.h"
+
+#include "platform/Check.h"
+#include "platform/ErrorStack.h"
+#include "platform/StringConv.h"
+#include "platform/Variant.h"
+
+namespace {
+
+// A solid colour panel lasts this long until its duration is set.
+constexpr double kDefaultColorDuration = 5.0;
+
+HRESULT HandOutPanel(Panel* panel, IUnknown** out)
+{
+    if (!out)
+        return S_OK;
+    return panel->Base()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(out));
+}
+
+bool HasElement(SAFEARRAY* array, LONG index)
+{
+    LONG upper = -1;
+    return array && SUCCEEDED(SafeArrayGetUBound(array, 1, &upper)) && index <= upper;
+}
+
+// Element i of an optional array of numbers, or the fallback when the array is missing or
+// shorter.
+template <class T> T ElementOr(SAFEARRAY* array, LONG index, T fallback)
+{
+    T value = fallback;
+    if (!HasElement(array, index) || FAILED(SafeArrayGetElement(array, &index, &value)))
+        return fallback;
+    return value;
+}
+
+std::wstring StringElement(SAFEARRAY* array, LONG index)
+{
+    CComBSTR text;
+    if (HasElement(array, index))
+        SafeArrayGetElement(array, &index, &text);
+    return text.Str();
+}
+
+// Whether a production shows, at any depth of its panels, the production target.
+bool Shows(IUnknown* production, const Production* target, int depth = 0)
+{
+    const Production* nested = ProductionOf(production);
+    if (!nested || depth > 64)
+        return nested != nullptr;
+    if (nested == target)
+        return true;
+    for (LONG i = 0; i < nested->Panels().Count(); i += 2) {
+        auto* moniker = dynamic_cast<ProductionPanel*>(nested->Panels().At(i));
+        if (moniker && Shows(moniker->Production(), target, depth + 1))
+            return true;
+    }
+    return false;
+}
+
+// Keeps names with a protocol as they are, else reads "file://" names as plain paths.
+std::wstring LocalName(const std::wstring& name, bool withProtocol)
+{
+    const std::wstring prefix = L"file://";
+    if (!withProtocol && name.compare(0, prefix.size(), prefix) == 0)
+        return name.substr(prefix.size());
+    return name;
+}
+
+// Names the file a failure is about on the error stack.
+HRESULT ReportFileFailure(HRESULT hr, const char* step, const std::wstring& file)
+{
+    if (FAILED(hr))
+        LOG_HR(hr, (std::string(step) + " \"" + WideToUtf8(file) + "\"").c_str());
+    return hr;
+}
+
+HRESULT CreateSourcePanel(const SourceRequest& request, CComPtr<SourcePanel>& panel)
+{
+    return ReportFileFailure(SourcePanel::CreateChecked(request, panel),
+                             "SourcePanel::CreateChecked", request.file);
+}
+
+} // namespace
+
+HRESULT Production::InsertSource(LONG position, Panel* panel, IUnknown** out)
+{
+    if (out)
+        *out = nullptr;
+    CComPtr<TransitionPanel> cut = TransitionPanel::MakeCut();
+    HRESULT hr = m_timeline.InsertSource(position, panel, cut);
+    if (FAILED(hr))
+        return hr;
+    panel->Attach(this, NextId());
+    cut->Attach(this, NextId());
+    ReportChange();
+    return HandOutPanel(panel, out);
+}
+
+HRESULT Production::AddSourceFile(LONG position, BSTR file, double inPoint, double outPoint,
+                                  VARIANT_BOOL useNativeAudio, IUnknown** panel)
+{
+    KVUClearErrorStack();
+    SourceRequest request;
+    request.file = CComBSTR(file).Str();
+    if (request.file.empty())
+        return E_INVALIDARG;
+    request.inPoint = inPoint;
+    request.outPoint = outPoint;
+    request.nativeAudio = useNativeAudio != VARIANT_FALSE;
+    CComPtr<SourcePanel> source;
+    HRESULT hr = CreateSourcePanel(request, source);
+    return FAILED(hr) ? hr : InsertSource(position, source, panel);
+}
+
+HRESULT Production::AddSolidColor(LONG position, DWORD colour, IUnknown** panel)
+{
+    CComPtr<ColorPanel> created = ColorPanel::Create(colour, kDefaultColorDuration);
+    return InsertSource(position, created, panel);
+}
+
+HRESULT Production::AddProductionMoniker(LONG position, BSTR moniker, IUnknown* production,
+                                         double offset, double duration,
+                                         VARIANT_BOOL useNativeAudio, IUnknown** panel)
+{
+    std::wstring name = CComBSTR(moniker).Str();
+    if (name.empty() || !production)
+        return E_INVALIDARG;
+    if (!CComQIPtr<IKVEProductionData>(production))
+        return E_NOINTERFACE;
+    // A production that shows itself, directly or through others, would never end.
+    if (Shows(production, this))
+        return E_INVALIDARG;
+    CComPtr<ProductionPanel> created = ProductionPanel::Create(name, production, offset, duration);
+    created->SetNativeAudio(useNativeAudio != VARIANT_FALSE);
+    HRESULT hr = InsertSource(position, created, panel);
+    if (SUCCEEDED(hr))
+        m_subProductions[name] = production;
+    return hr;
+}
+
+HRESULT Production::AddTransition(LONG position, IUnknown* effectXml, IUnknown** transition,
+                                  const double* duration)
+{
+    if (transition)
+        *transition = nullptr;
+    CComQIPtr<IXMLDOMNode> effect(effectXml);
+    if (!effect)
+        return E_INVALIDARG;
+    CComPtr<TransitionPanel> created;
+    HRESULT hr = TransitionPanel::CreateFromEffect(effect, duration, created);
+    if (SUCCEEDED(hr))
+        hr = m_timeline.SetTransition(position, created);
+    if (FAILED(hr))
+        return hr;
+    created->Attach(this, NextId());
+    ReportChange();
+    return HandOutPanel(created, transition);
+}
+
+HRESULT Production::AddAudioObject(IUnknown* audio, IUnknown** out)
+{
+    m_audio.push_back(audio);
+    ReportChange();
+    if (out)
+        return audio->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(out));
+    return S_OK;
+}
+
+HRESULT Production::AddProductionAudio(BSTR file, LONG kind, double start, IUnknown** audio)
+{
+    KVUClearErrorStack();
+    if (audio)
+        *audio = nullptr;
+    AudioPlacement placement;
+    placement.file = CComBSTR(file).Str();
+    if (placement.file.empty() || !(start >= 0.0))
+        return E_INVALIDARG;
+    MediaInfo info = ProbeMediaFile(placement.file);
+    if (FAILED(info.readResult))
+        return ReportFileFailure(info.readResult, "ProbeMediaFile", placement.file);
+    placement.id = NextId();
+    placement.kind = kind;
+    placement.start = start;
+    return AddAudioObject(ProductionAudio::Create(std::move(placement))->GetUnknown(), audio);
+}
+
+HRESULT Production::AddProductionSmartAudio(BSTR file, LONG kind, double start, double duration,
+                                            IUnknown** audio)
+{
+    KVUClearErrorStack();
+    if (audio)
+        *audio = nullptr;
+    AudioPlacement placement;
+    placement.file = CComBSTR(file).Str();
+    if (placement.file.empty() || !(start >= 0.0) || !(duration >= 0.0))
+        return E_INVALIDARG;
+    SmartAudioDescription track;
+    HRESULT hr = ReadSmartAudioFile(placement.file, track);
+    if (hr != S_OK)
+        return ReportFileFailure(FAILED(hr) ? hr : E_INVALIDARG, "ReadSmartAudioFile",
+                                 placement.file);
+    placement.id = NextId();
+    placement.kind = kind;
+    placement.start = start;
+    placement.end = duration > 0.0 ? start + duration : 0.0;
+    auto created = SmartAudio::Create(std::move(placement), std::move(track));
+    return AddAudioObject(created->GetUnknown(), audio);
+}
+
+HRESULT Production::DeleteProductionAudio(LONG id)
+{
+    auto found = std::find_if(m_audio.begin(), m_audio.end(), [id](const CComPtr<IUnknown>& a) {
+        return PlacementOf(a)->id == id;
+    });
+    if (found == m_audio.end())
+        return S_FALSE;
+    m_audio.erase(found);
+    ReportChange();
+    return S_OK;
+}
+
+HRESULT Production::Add3DVOBMoniker(LONG position, BSTR moniker, tagENM_3DSOURCE_TYPE type,
+                                    VARIANT_BOOL leftEyeFirst, VARIANT_BOOL useNativeAudio,
+                                    IUnknown** panel)
+{
+    KVUClearErrorStack();
+    SourceRequest request;
+    request.file = CComBSTR(moniker).Str();
+    if (request.file.size() <= 4 || CompareNoCase(request.file.substr(0, 4), L"vob:") != 0)
+        return E_INVALIDARG;
+    request.nativeAudio = useNativeAudio != VARIANT_FALSE;
+    request.stereoType = type;
+    request.leftEyeFirst = leftEyeFirst != VARIANT_FALSE;
+    CComPtr<SourcePanel> source;
+    HRESULT hr = CreateSourcePanel(request, source);
+    return FAILED(hr) ? hr : InsertSource(position, source, panel);
+}
+
+HRESULT Production::Add3DSourceFiles(SAFEARRAY* files, SAFEARRAY* sourceTypes,
+                                     SAFEARRAY* leftEyeFirst, LONG position,
+                                     VARIANT_BOOL withProtocol, IUnknown** first)
+{
+    KVUClearErrorStack();
+    if (first)
+        *first = nullptr;
+    LONG upper = -1;
+    if (!files || FAILED(SafeArrayGetUBound(files, 1, &upper)) || upper < 0)
+        return E_INVALIDARG;
+    // Every file is checked before any is added, so that a bad one changes nothing.
+    std::vector<CComPtr<SourcePanel>> panels;
+    for (LONG i = 0; i <= upper; ++i) {
+        SourceRequest request;
+        request.file = LocalName(StringElement(files, i), withProtocol != VARIANT_FALSE);
+        request.stereoType = ElementOr<LONG>(sourceTypes, i, ENM_3DSOURCE_2D);
+        request.leftEyeFirst = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VARIANT_TRUE) != 0;
+        CComPtr<SourcePanel> panel;
+        HRESULT hr = CreateSourcePanel(request, panel);
+        if (FAILED(hr))
+            return hr;
+        panels.push_back(panel);
+    }
+    position = std::min(position, m_timeline.Count());
+    for (size_t i = 0; i < panels.size(); ++i) {
+        HRESULT hr = InsertSource(position + LONG(2 * i), panels[i], i == 0 ? first : nullptr);
+        if (FAILED(hr))
+            return hr;
+    }
+    return S_OK;
+}

@@ -1,0 +1,55 @@
+#include "DataFile.h"
+
+#include "AttributeReader.h"
+#include "AttributeWriter.h"
+#include "ProjectData.h"
+#include "PropertyAccess.h"
+#include "XmlNodes.h"
+
+#include "platform/Check.h"
+
+namespace objectmodel {
+
+HRESULT CDataFile::Make(CComPtr<CDataFile>& file)
+{
+    file = Create();
+    return S_OK;
+}
+
+HRESULT CDataFile::get_ID(LONG* id)
+{
+    return CopyOut(m_id, id);
+}
+
+HRESULT CDataFile::get_SourcePath(BSTR* path)
+{
+    return CopyOut(m_sourcePath, path);
+}
+
+HRESULT CDataFile::put_SourcePath(BSTR path)
+{
+    m_sourcePath = TextOf(path);
+    if (m_project)
+        m_project->MarkChanged();
+    return S_OK;
+}
+
+HRESULT CDataFile::GetProject(IDSProjectData** project)
+{
+    return CProjectData::HandOut(m_project, project);
+}
+
+HRESULT CDataFile::WriteXml(IXMLDOMNode* parent)
+{
+    CComPtr<IXMLDOMElement> element;
+    return AppendFields(parent, L"DataFile", m_id, *this, element);
+}
+
+HRESULT CDataFile::ReadXml(IXMLDOMElement* element)
+{
+    AttributeReader reader(element);
+    VisitFields(reader);
+    return reader.Result();
+}
+
+} // namespace objectmodel

@@ -1,0 +1,85 @@
+// What the engine's tests share: registering the engine, making productions and media, and
+// reading pixels of extracted frames.
+#pragma once
+
+#include "model/KVEEditData.h"
+#include "model/KVEGraphManager.h"
+#include "model/KVEProductionData.h"
+#include "model/KVEProductionInfo.h"
+
+#include "mediaengine/MediaEngine.h"
+#include "platform/ComPtr.h"
+#include "platform/Image.h"
+#include "platform/TaskMemory.h"
+#include "support/ClipWriter.h"
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+struct TaskMemoryFreer
+{
+    void operator()(BYTE* block) const { CoTaskMemFree(block); }
+};
+using TaskPixels = std::unique_ptr<BYTE, TaskMemoryFreer>;
+
+class EngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_EQ(S_OK, RegisterMediaEngineClasses()); }
+
+    static CComPtr<IKVEProductionData> NewProduction()
+    {
+        CComPtr<IKVEProductionData> production;
+        EXPECT_EQ(S_OK, production.CoCreateInstance(CLSID_KVEProduction));
+        return production;
+    }
+
+    static CComQIPtr<IEditData> Edit(IKVEProductionData* production)
+    {
+        return CComQIPtr<IEditData>(production);
+    }
+
+    // Adds a solid colour panel of a duration at a position.
+    static void AddColour(IKVEProductionData* production, LONG position, DWORD colour,
+                          double duration)
+    {
+        CComPtr<IUnknown> panel;
+        ASSERT_EQ(S_OK, Edit(production)->AddSolidColor(position, colour, &panel));
+        ASSERT_EQ(S_OK, CComQIPtr<IBaseObject>(panel)->put_Duration(duration));
+    }
+
+    // The frame of a production at a time as a picture.
+    static HRESULT Extract(IKVEProductionData* production, double time, int width, int height,
+                           BgraImage& frame)
+    {
+        CComPtr<IKVEGraphManager> graph;
+        HRESULT hr = graph.CoCreateInstance(CLSID_KVEGraphManager);
+        if (SUCCEEDED(hr))
+            hr = graph->SetProduction(production);
+        BYTE* pixels = nullptr;
+        if (SUCCEEDED(hr))
+            hr = graph->ExtractThumbnail(time, SIZE{width, height}, &pixels);
+        TaskPixels owned(pixels);
+        if (SUCCEEDED(hr))
+            hr = BgraImage::FromBuffer(pixels, width, height, frame);
+        return hr;
+    }
+
+    static int Distance(DWORD a, DWORD b)
+    {
+        int worst = 0;
+        for (int shift = 0; shift < 32; shift += 8)
+            worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+        return worst;
+    }
+
+    ScratchFolder m_folder;
+};
+
+// Compares a pixel with a colour, allowing for the loss of lossy video coding.
+#define EXPECT_COLOUR_NEAR(expected, actual, tolerance)                                            \
+    EXPECT_LE(EngineTest::Distance((expected), (actual)), (tolerance))                             \
+        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)
