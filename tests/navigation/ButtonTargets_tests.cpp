@@ -1,35 +1,8 @@
 #include "LinkOperations.h"
 
-#include "FakeMenuModel.h"
-
 #include "model/KVEProductionInfo.h"
 
-#include "platform/ComObject.h"
-
 namespace {
-
-// A production that reports slideshow metadata when it has some.
-class FakeProductionInfo : public ComObject<FakeProductionInfo, IProductionInfo>
-{
-public:
-    HRESULT get_AspectRatio(double*) override { return E_NOTIMPL; }
-    HRESULT put_AspectRatio(double) override { return E_NOTIMPL; }
-    HRESULT get_Duration(double*) override { return E_NOTIMPL; }
-    HRESULT get_EditingFrameRate(double*) override { return E_NOTIMPL; }
-    HRESULT put_EditingFrameRate(double) override { return E_NOTIMPL; }
-    HRESULT get_Is3D(VARIANT_BOOL*) override { return E_NOTIMPL; }
-    HRESULT put_Is3D(VARIANT_BOOL) override { return E_NOTIMPL; }
-    HRESULT GetMetaData(BSTR name, IXMLDOMNode** node) override
-    {
-        *node = nullptr;
-        if (!slideshow || CComBSTR(name) != L"SlideShowDoc")
-            return S_FALSE;
-        return slideshow.CopyTo(node);
-    }
-    HRESULT SetMetaData(BSTR, IXMLDOMNode*) override { return E_NOTIMPL; }
-
-    CComPtr<IXMLDOMNode> slideshow;
-};
 
 using ButtonTargetsTest = LinkTest;
 
@@ -43,8 +16,10 @@ TEST_F(ButtonTargetsTest, ButtonPlayingATitleIsATitleButton)
 
 TEST_F(ButtonTargetsTest, TitleWithSlideshowMetadataIsASlideshow)
 {
-    CComPtr<FakeProductionInfo> production = FakeProductionInfo::Create();
-    dynamic_cast<FakeMenuTitle&>(*title).production = production->GetUnknown();
+    CComPtr<IUnknown> production;
+    ASSERT_EQ(title->GetProduction(&production), S_OK);
+    CComQIPtr<IProductionInfo> info(production);
+    ASSERT_TRUE(info);
     CComPtr<IDSMenuButton> button = model.AddLinkedButton(main, ButtonType_Command, title);
     bool slideshow = true;
     ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
@@ -54,7 +29,7 @@ TEST_F(ButtonTargetsTest, TitleWithSlideshowMetadataIsASlideshow)
     ASSERT_EQ(CreateXMLDocument(&document), S_OK);
     CComPtr<IXMLDOMElement> metadata;
     ASSERT_EQ(document->createElement(CComBSTR(L"SlideShowDoc"), &metadata), S_OK);
-    production->slideshow = metadata.p;
+    ASSERT_EQ(info->SetMetaData(CComBSTR(L"SlideShowDoc"), metadata), S_OK);
     ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
     EXPECT_TRUE(slideshow);
 }

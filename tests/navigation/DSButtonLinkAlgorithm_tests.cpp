@@ -50,6 +50,9 @@ void ExpectLinks(IDSMenuElement* pButton, const Links& expected)
 class ButtonLinkTest : public ::testing::Test
 {
 protected:
+    ButtonLinkTest() = default;
+    explicit ButtonLinkTest(IDSProjectData* pProject) : model(pProject) {}
+
     CComPtr<IDSMenuButton> Add(ULONG tag, float x, float y)
     {
         return model.AddButton(menu, tag, x, y);
@@ -186,7 +189,14 @@ TEST_F(ButtonLinkTest, OtherElementsOnlyKeepTheHighlight)
     ExpectLinks(right, {left, right, left, right});
 }
 
-TEST_F(ButtonLinkTest, EachRectangleIsReadOncePerRun)
+// The same on the counting model.
+class CountingButtonLinkTest : public ButtonLinkTest
+{
+protected:
+    CountingButtonLinkTest() : ButtonLinkTest(FakeProjectData::Create().p) {}
+};
+
+TEST_F(CountingButtonLinkTest, EachRectangleIsReadOncePerRun)
 {
     Buttons plain = {Add(ButtonType_Command, -0.5f, 0.0f), Add(ButtonType_Command, 0.5f, 0.0f)};
     CComPtr<IDSMenuButton> next = Add(ButtonType_Next, 0.8f, -0.8f);
@@ -199,7 +209,7 @@ TEST_F(ButtonLinkTest, EachRectangleIsReadOncePerRun)
     EXPECT_EQ(StateOf(next).placeReads, 2);
 }
 
-TEST_F(ButtonLinkTest, ThumbnailIsMeasuredInsteadOfItsButton)
+TEST_F(CountingButtonLinkTest, ThumbnailIsMeasuredInsteadOfItsButton)
 {
     CComPtr<IDSMenuButton> button = Add(ButtonType_Command, 0.0f, 0.0f);
     CComPtr<IDSMenuOverlay> thumbnail = model.AddThumbnail(button, 0.2f, 0.2f);
@@ -209,19 +219,15 @@ TEST_F(ButtonLinkTest, ThumbnailIsMeasuredInsteadOfItsButton)
     EXPECT_EQ(StateOf(thumbnail).placeReads, 1);
 }
 
-TEST_F(ButtonLinkTest, NullMenuIsRefused)
+TEST_F(CountingButtonLinkTest, ButtonWithoutAnIdStopsTheRun)
 {
     EXPECT_EQ(applyButtonLinkAlgorithm(nullptr), E_POINTER);
-}
-
-TEST_F(ButtonLinkTest, ButtonWithoutAnIdStopsTheRun)
-{
     CComPtr<IDSMenuButton> button = Add(ButtonType_Command, 0.0f, 0.0f);
     StateOf(button).id = 0;
     EXPECT_EQ(applyButtonLinkAlgorithm(menu), E_BUTTONLINK_INVALID_BUTTON_ID);
 }
 
-TEST_F(ButtonLinkTest, FailedPositionReadEndsTheRunWithItsError)
+TEST_F(CountingButtonLinkTest, FailedPositionReadEndsTheRunWithItsError)
 {
     Add(ButtonType_Next, 0.0f, 0.5f);
     CComPtr<IDSMenuButton> broken = Add(ButtonType_Command, 0.0f, 0.0f);

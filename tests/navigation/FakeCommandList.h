@@ -18,8 +18,7 @@ struct StoredCommand
     CComPtr<IXMLDOMNode> node;
 };
 
-// The commands of a fake object, as a mixin over a base that derives from IDSCommandList.
-template <class Base> class FakeCommandStore : public Base
+class FakeCommandList : public ComObject<FakeCommandList, IDSCommandList>
 {
 public:
     HRESULT GetCommands(LONG* count, DiscCommandParams** commands) override
@@ -60,6 +59,3 @@ public:
     HRESULT readResult = S_OK;
     int writes = 0;
 };
-
-class FakeCommandList : public FakeCommandStore<ComObject<FakeCommandList, IDSCommandList>>
-{};

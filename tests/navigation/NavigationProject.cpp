@@ -1,11 +1,14 @@
 #include "NavigationProject.h"
 
-#include "FakeMenuModel.h"
-
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSTags.h"
 
+#include "mediaengine/MediaEngine.h"
+#include "model/ModelClasses.h"
+#include "objectmodel/ObjectModel.h"
+
 #include "platform/TaskMemory.h"
+#include "platform/Xml.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +30,13 @@ template <class I> CComPtr<I> AddElement(IUnknown* pHolder)
 
 } // namespace
 
-NavigationProject::NavigationProject() : project(FakeProjectData::Create().p) {}
+NavigationProject::NavigationProject()
+{
+    EXPECT_EQ(RegisterXmlClasses(), S_OK);
+    EXPECT_EQ(RegisterMediaEngineClasses(), S_OK);
+    EXPECT_EQ(RegisterObjectModelClasses(), S_OK);
+    EXPECT_EQ(project.CoCreateInstance(CLSID_CDSProjectData), S_OK);
+}
 
 CComPtr<IDSMenu> NavigationProject::AddMenu(ULONG tag)
 {

@@ -14,10 +14,13 @@
 #include <initializer_list>
 #include <vector>
 
+// By default a project of the object model, with the media engine's productions.
 class NavigationProject
 {
 public:
     NavigationProject();
+    // A project of another implementation of the model.
+    explicit NavigationProject(IDSProjectData* pProject) : project(pProject) {}
 
     CComPtr<IDSMenu> AddMenu(ULONG tag);
     CComPtr<IDSTitle> AddTitle(const wchar_t* name, ULONG tag = TitleType_User);
