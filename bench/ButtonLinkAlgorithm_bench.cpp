@@ -4,9 +4,12 @@
 #include "dsutils/DSButtonLinkAlgorithm.h"
 
 #include "mediaengine/MediaEngine.h"
+#include "model/IDSMenuElement.h"
 #include "model/IDSProjectData.h"
 #include "model/ModelClasses.h"
 #include "objectmodel/ObjectModel.h"
+
+#include "platform/ComPtr.h"
 
 #include <benchmark/benchmark.h>
 
