@@ -2,6 +2,8 @@
 // own operations in its own source files; this one declaration gathers them.
 #pragma once
 
+#include "dsutils/DSMenuElementVec.h"
+
 #include "model/DiscCommand.h"
 #include "model/FloatRect.h"
 #include "model/ProjectEnums.h"
@@ -43,6 +45,106 @@ public:
     // on failure. E_POINTER for a null menu or a project without encoding parameters,
     // E_INVALIDARG for a menu in no project.
     static HRESULT GetMenuSize(IDSMenu* pMenu, int& nX, int& nY);
+
+    // Layout words of menus (layout/PredefinedLayouts.cpp).
+
+    // One layout offered for a menu: its place in the offer and its layout word.
+    struct sPredefinedLayout
+    {
+        int index;
+        ULONG layout;
+    };
+
+    // How many buttons the menu's layout holds (lines × buttons per line; the default layout
+    // for a stored 0). 0 for a null menu or an unreadable layout.
+    static int LayoutGetBtnCount(IDSMenu* pMenu);
+    // The seven layouts offered for a menu, indices 0 to 6: the layout of the menu's template
+    // for its type (of the menu itself without one) as stored, then, for its M possible
+    // buttons, rows of M/2 (rounded down) lines × M/2 (rounded up) buttons, columns of M/2
+    // (rounded up) × M/2 (rounded down), one row of M, one column of M, and the diagonals down
+    // and up with M buttons, all centred with Weight_LastLinesFull. out is emptied first.
+    // E_POINTER (nothing reported) for a null menu; a failed layout read is returned.
+    static HRESULT LayoutGetPredefinedLayouts(IDSMenu* pMenu, std::vector<sPredefinedLayout>& out);
+
+    // Arranging buttons on the grid (layout/MenuFmt.cpp). Command buttons are the buttons of
+    // the menu's own list whose tag has ButtonType_Command; navigation buttons are never moved.
+
+    // Puts the menu's command buttons on the grid of its layout, in the order of the chapter
+    // number their links play (buttons without one first, ties in element order), inside the
+    // menu's layout rectangle (the whole frame while that is empty), and clears the menu's
+    // MenuFlag_FreePlacement. The grid has room for the layout's capacity; a layout of version 2
+    // is spread for the buttons the menu has instead. Buttons past the capacity repeat the
+    // first slots, moved up and right by 0.04. A button whose label is its only element takes
+    // the label alignment of the layout's line justify.
+    // A menu whose buttons the user placed by hand (MenuFlag_FreePlacement) is not arranged
+    // unless bForce: its buttons stacked at the origin or on the template's first button are
+    // only moved apart, the flag stays and the result is S_FALSE.
+    // S_FALSE for a menu without command buttons, or when the layout gives no position (a
+    // button justify or weight without a rule; the buttons then stay where they are). The
+    // first failing placement stops the arrangement and is returned.
+    static HRESULT LayoutArrangeButtons(IDSMenu* pMenu, bool bForce);
+    // Whether the menu has fewer command buttons than its layout holds; also true for a menu
+    // without command buttons. False for a null menu or an unreadable layout.
+    static bool LayoutMenuVacant(IDSMenu* pMenu);
+    // Whether the menu has more command buttons than its layout holds; also true for a menu
+    // without command buttons. False for a null menu or an unreadable layout.
+    static bool LayoutMenuOverflow(IDSMenu* pMenu);
+
+    // Hit testing (layout/MenuHitTest.cpp).
+
+    // The region the player highlights for the button: its active region when one is set,
+    // else its highlight region, else (highlight S_FALSE) its extent. Returns the last read's
+    // result.
+    static HRESULT GetActiveRegion(IDSMenuButton* pButton, FloatRect* pfBtnRect);
+    // The first button of the menu's own list, in element order, whose hit area contains the
+    // point (edges included): its thumbnail's extent, or its active region when the thumbnail
+    // is empty, or its extent when it has no thumbnail. *ppButton (one reference, may be
+    // null) and *pfRect (its active region, may be null) are filled on a hit.
+    // E_FINDBUTTONATPOS_NOTHING_HIT, *ppButton null, when no button is there.
+    static HRESULT FindButtonAtPos(IDSMenu* pMenu, float x, float y, IDSMenuButton** ppButton,
+                                   FloatRect* pfRect);
+    // The elements of the menu's own list whose extents, in whole pixels of a frame of that
+    // size (truncated), hold the pixel point (right and bottom edges excluded), or overlap the
+    // pixel area. out is replaced by them, in element order. S_OK when there is one at least,
+    // S_FALSE when none; elements whose extent cannot be read are passed over.
+    static HRESULT FindElementsAtPos(IDSMenu* pMenu, POINT* pPoint, SIZE* pFrame,
+                                     DSMenuElementVec& out);
+    static HRESULT FindElementsInArea(IDSMenu* pMenu, RECT* pArea, SIZE* pFrame,
+                                      DSMenuElementVec& out);
+
+    // Alignment and sizes (layout/MenuAlignment.cpp, layout/SameSizeButtons.cpp).
+
+    // The rectangle an element is aligned by. A text: its extent, or (-0.1, 0.1, 0.1, -0.1)
+    // when that cannot be read. A button: the extent of its first child tagged 2, joined with
+    // its thumbnail's when it has one; else its thumbnail's extent; else its label's
+    // rectangle; else *pfAlignmentRect is left as it was. Any other element: its extent.
+    // E_GETALIGNMENTRECT_INVALID_ALIGNMENT for an object that is not a menu element.
+    static HRESULT GetAlignmentRect(IUnknown* pElement, FloatRect* pfAlignmentRect);
+    // Moves the elements so that their edges or centres line up with the first one's: mode 1
+    // left edges, 2 right edges, 3 vertical centres (y), 4 top edges, 5 bottom edges, 6
+    // horizontal centres (x). Edges are those of a button's alignment rectangle and of any
+    // other element's extent; the other coordinate is kept. Any other mode moves nothing.
+    static HRESULT AlignElements(const DSMenuElementVec& elements, int mode);
+    // Gives the buttons of the key's kind the key's proportions. For a command key: every
+    // other command button of its menu that is built alike (the same children with the same
+    // tags, and overlays tagged 2 or 8 showing the same source) takes the size and place of
+    // the key's overlays tagged 8, 4 and 2, and the alignment and place of its label; the
+    // button itself keeps its position. For a navigation key: the same for every other
+    // navigation button without a label, overlays only. A child present in one button and not
+    // in the other fails with E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING.
+    static HRESULT MakeButtonsSameSize(IDSMenuButton* pKeyButton);
+
+    // Button numbering (layout/ButtonNumbering.cpp).
+
+    // Starts the label of every command button of the menu with its number among them, "1. ",
+    // "2. " and so on; a label with the right number is not written again, an old number is
+    // replaced, and a button without a text element keeps its place in the count. Failures of
+    // single labels are passed over: S_OK once it ran; E_POINTER for a null menu.
+    static HRESULT SetNumberBtns(IDSMenu* pMenu);
+    // The first text element of the button's or the menu's own list, of any tag, borrowed
+    // (the list keeps it); null when there is none.
+    static IDSMenuText* GetTextElement(IDSMenuButton* pButton);
+    static IDSMenuText* GetTextElement(IDSMenu* pMenu);
 
     // Writing links (navigation/LinkWriting.cpp). A link is the main command of a command
     // list that names a title or a menu.

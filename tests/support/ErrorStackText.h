@@ -1,11 +1,11 @@
-// Checks of what a failed call left on the calling thread's error stack.
+// Questions tests ask of the calling thread's error stack.
 #pragma once
 
 #include "platform/ErrorStack.h"
 
 #include <string>
 
-// Whether one message of the error stack holds the text.
+// Whether one of the stack's messages contains the text.
 inline bool StackHolds(const wchar_t* text)
 {
     for (const std::wstring& message : KVUGetErrorStack()) {
