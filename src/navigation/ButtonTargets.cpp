@@ -36,15 +36,6 @@ bool IsSlideshow(IDSTitle* pTitle)
            spSlideShow;
 }
 
-CComPtr<IDSMenuText> FirstTextElement(IDSMenuButton* pButton)
-{
-    for (const CComPtr<IDSMenuElement>& spElement : GetElementList(pButton, kAllTags)) {
-        if (CComQIPtr<IDSMenuText> spText(spElement); spText)
-            return spText;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
@@ -68,8 +59,8 @@ HRESULT CDSMenuUtils::SetButtonTextToTarget(IDSMenuButton* pButton, IUnknown* pT
     CHECK_NULL(pButton);
     CComBSTR bstrName = GetDisplayName(pTarget, nullptr);
     HRESULT hr = S_OK;
-    if (CComPtr<IDSMenuText> spText = FirstTextElement(pButton); spText)
-        CHECK_HR_ASSIGN(hr, spText->put_Label(bstrName));
+    if (IDSMenuText* pText = GetTextElement(pButton))
+        CHECK_HR_ASSIGN(hr, pText->put_Label(bstrName));
     else
         CHECK_HR_ASSIGN(hr, pButton->put_Label(bstrName));
     return hr;

@@ -8,11 +8,15 @@
 
 namespace {
 
-// Points the main command of the button's list at an object and writes the list back.
-HRESULT LinkButton(IDSMenuButton* pButton, DiscCommand command, LONG id)
+// Points the main command of the button's list at the target and writes the list back.
+template <class Target>
+HRESULT LinkButton(IDSMenuButton* pButton, Target* pTarget, DiscCommand command)
 {
+    KVUClearErrorStack();
+    CHECK_NULL(pButton);
+    CHECK_NULL(pTarget);
     CCommandList sCmds(static_cast<IUnknown*>(pButton));
-    CHECK_HR(sCmds.ReplaceCommand(command, id, 0));
+    CHECK_HR(sCmds.ReplaceCommand(command, GetID(pTarget), 0));
     CHECK_HR(sCmds.Commit());
     return S_OK;
 }
@@ -53,18 +57,10 @@ HRESULT CDSMenuUtils::LinkCmd(IDSMenu* pMenu, IUnknown* pTarget)
 
 HRESULT CDSMenuUtils::LinkCmd(IDSMenuButton* pButton, IDSTitle* pTitle)
 {
-    KVUClearErrorStack();
-    CHECK_NULL(pButton);
-    CHECK_NULL(pTitle);
-    CHECK_HR_SHORT(LinkButton(pButton, DiscCommand_PlayTitle, GetID(pTitle)));
-    return S_OK;
+    return LinkButton(pButton, pTitle, DiscCommand_PlayTitle);
 }
 
 HRESULT CDSMenuUtils::LinkCmd(IDSMenuButton* pButton, IDSMenu* pMenu)
 {
-    KVUClearErrorStack();
-    CHECK_NULL(pButton);
-    CHECK_NULL(pMenu);
-    CHECK_HR_SHORT(LinkButton(pButton, DiscCommand_JumpMenu, GetID(pMenu)));
-    return S_OK;
+    return LinkButton(pButton, pMenu, DiscCommand_JumpMenu);
 }

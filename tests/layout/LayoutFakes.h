@@ -4,7 +4,7 @@
 // holds. Parents hold counted references to their children; children point back without one.
 #pragma once
 
-#include "ModelStubs.h"
+#include "support/ModelStubs.h"
 
 #include "dsutils/FloatRect.h"
 

@@ -3,6 +3,8 @@
 #include "FakeCommandList.h"
 #include "FakeXmlNode.h"
 
+#include "support/ErrorStackText.h"
+
 #include "platform/ErrorStack.h"
 #include "platform/ResultCodes.h"
 #include "platform/TaskMemory.h"
@@ -22,15 +24,6 @@ std::vector<Entry> EntriesOf(CCommandList& list)
     for (int i = 0; i < list.size(); ++i)
         entries.emplace_back(list[i].command, list[i].param1, list[i].param2);
     return entries;
-}
-
-bool StackNames(const wchar_t* codeName)
-{
-    for (const std::wstring& message : KVUGetErrorStack()) {
-        if (message.find(codeName) != std::wstring::npos)
-            return true;
-    }
-    return false;
 }
 
 // A list {PlayTitle 7, JumpMenu 9}.
@@ -77,7 +70,7 @@ TEST(CommandListEntries, SetCmdOutsideTheListIsRefused)
 {
     CCommandList list = TitleThenMenu();
     EXPECT_EQ(list.SetCmd(2, DiscCommand_PlayAll, 0, 0), E_COMMANDLIST_INDEX_OUT_OF_RANGE);
-    EXPECT_TRUE(StackNames(L"E_COMMANDLIST_INDEX_OUT_OF_RANGE"));
+    EXPECT_TRUE(StackHolds(L"E_COMMANDLIST_INDEX_OUT_OF_RANGE"));
     EXPECT_EQ(list.SetCmd(-1, DiscCommand_PlayAll, 0, 0), E_COMMANDLIST_INDEX_OUT_OF_RANGE);
     EXPECT_EQ(list.InsertCmd(3, DiscCommand_PlayAll, 0, 0), E_COMMANDLIST_INDEX_OUT_OF_RANGE);
     EXPECT_EQ(list.InsertCmd(-1, DiscCommand_PlayAll, 0, 0), E_COMMANDLIST_INDEX_OUT_OF_RANGE);
@@ -254,8 +247,10 @@ TEST(CommandListLoading, InitLoadsTheObjectsCommandsAndCommitWritesThemBack)
     ASSERT_EQ(list.Commit(), S_OK);
     ASSERT_EQ(store->stored.size(), 1u);
     EXPECT_EQ(store->stored[0].param2, 3);
-    // The list keeps its entries after committing.
+    // The list keeps its entries and its own node after committing.
     EXPECT_EQ(list.size(), 1);
+    EXPECT_NE(store->stored[0].node.p, list[0].node);
+    EXPECT_EQ(TextOf(list[0].node), L"n");
 
     CComPtr<FakeCommandList> other = FakeCommandList::Create();
     ASSERT_EQ(list.Commit(other), S_OK);
@@ -314,7 +309,7 @@ TEST(CommandListTransitions, OnlyTransitionKindsAreTransitions)
     CCommandList list;
     EXPECT_EQ(list.SetTransition(DiscCommand_PlayTitle, nullptr, 0),
               E_SETTRANSITION_NOT_A_TRANSITION);
-    EXPECT_TRUE(StackNames(L"E_SETTRANSITION_NOT_A_TRANSITION"));
+    EXPECT_TRUE(StackHolds(L"E_SETTRANSITION_NOT_A_TRANSITION"));
     EXPECT_EQ(list.size(), 0);
 }
 
@@ -328,7 +323,7 @@ TEST(CommandListTransitions, GetTransitionReportsMissingEntriesAndNodes)
     EXPECT_EQ(cmd, DiscCommand_Transition);
     EXPECT_EQ(list.GetTransition(cmd, &name.m_str, 1), E_GETTRANSITION_NOT_FOUND);
     EXPECT_EQ(list.GetTransition(cmd, &name.m_str, 7), E_GETTRANSITION_NOT_FOUND);
-    EXPECT_TRUE(StackNames(L"E_GETTRANSITION_NOT_FOUND"));
+    EXPECT_TRUE(StackHolds(L"E_GETTRANSITION_NOT_FOUND"));
     EXPECT_EQ(list.GetTransition(cmd, nullptr, 0), E_POINTER);
     EXPECT_EQ(name, L"before");
 }
@@ -360,6 +355,10 @@ TEST(CommandListTransitions, TransitionClipIsStoredAsATypedFileElement)
     EXPECT_EQ(CComBSTR(type.bstrVal), L"string");
     CComPtr<IXMLDOMDocument> owner;
     ASSERT_EQ(list[0].node->get_ownerDocument(&owner), S_OK);
+    CComBSTR document;
+    ASSERT_EQ(owner->get_xml(&document), S_OK);
+    EXPECT_EQ(document.Str().rfind(L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>", 0), 0u)
+        << document.Str();
     CComPtr<IXMLDOMElement> root;
     ASSERT_EQ(owner->get_documentElement(&root), S_OK);
     CComVariant space;
@@ -444,7 +443,7 @@ TEST(CommandListMainAndPost, PostCommandNeedsAMainCommand)
     ASSERT_EQ(list.SetTransition(fade), S_OK);
     EXPECT_EQ(list.ReplacePostCommand(DiscCommand_PlayAll, 0, 0),
               E_REPLACEPOSTCOMMAND_NO_MAIN_COMMAND);
-    EXPECT_TRUE(StackNames(L"E_REPLACEPOSTCOMMAND_NO_MAIN_COMMAND"));
+    EXPECT_TRUE(StackHolds(L"E_REPLACEPOSTCOMMAND_NO_MAIN_COMMAND"));
     EXPECT_EQ(list.size(), 1);
 }
 

@@ -1,16 +1,92 @@
-// The methods of the menu interfaces as E_NOTIMPL mixins over a base that derives from the
-// interface, and the identity and element basics, for the layout stand-ins of LayoutFakes.h.
-// Stand-ins derive from them and override what a test reads; ID, tag and flags always come
-// from FakeIdentity.
+// The methods of the project and menu interfaces as E_NOTIMPL mixins over a base that derives
+// from the interface, and the identity and element basics, for the stand-ins of tests that must
+// make the object model fail where the real one never does. Stand-ins derive from them and
+// override what a test reads.
 #pragma once
 
+#include "model/IDSEncodingParams.h"
 #include "model/IDSMenu.h"
 #include "model/IDSMenuElement.h"
+#include "model/IDSProjectData.h"
+#include "model/IDSTitle.h"
 #include "platform/ComObject.h"
+
+template <class Base> class StubProjectData : public Base
+{
+public:
+    HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
+    HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
+    HRESULT get_DiscFormat(DiscFormat*) override { return E_NOTIMPL; }
+    HRESULT put_DiscFormat(DiscFormat) override { return E_NOTIMPL; }
+    HRESULT get_DiscSize(DiscSize*) override { return E_NOTIMPL; }
+    HRESULT put_DiscSize(DiscSize) override { return E_NOTIMPL; }
+    HRESULT get_TVStandard(TVStandard*) override { return E_NOTIMPL; }
+    HRESULT put_TVStandard(TVStandard) override { return E_NOTIMPL; }
+    HRESULT get_FitToDisc(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_FitToDisc(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT get_DoCompression(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_DoCompression(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
+    HRESULT get_CreationSetting(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_CreationSetting(LONG) override { return E_NOTIMPL; }
+    HRESULT get_SingleSourceOverlays(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_SingleSourceOverlays(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT get_ProjectSize(LONGLONG*) override { return E_NOTIMPL; }
+    HRESULT get_Modified(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT ResetModified() override { return E_NOTIMPL; }
+    HRESULT Clear() override { return E_NOTIMPL; }
+    HRESULT AddTitle(LONG, IDSTitle**) override { return E_NOTIMPL; }
+    HRESULT RemoveTitle(LONG, IDSTitle**) override { return E_NOTIMPL; }
+    HRESULT get_TitleCount(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_Title(LONG, IDSTitle**) override { return E_NOTIMPL; }
+    HRESULT AddMenu(LONG, IDSMenu**) override { return E_NOTIMPL; }
+    HRESULT RemoveMenu(LONG, IDSMenu**) override { return E_NOTIMPL; }
+    HRESULT get_MenuCount(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_Menu(LONG, IDSMenu**) override { return E_NOTIMPL; }
+    HRESULT AddDataFile(BSTR, IDSDataFile**) override { return E_NOTIMPL; }
+    HRESULT RemoveDataFile(LONG, IDSDataFile**) override { return E_NOTIMPL; }
+    HRESULT get_DataFileCount(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_DataFile(LONG, IDSDataFile**) override { return E_NOTIMPL; }
+    HRESULT FindByID(LONG, IUnknown**) override { return E_NOTIMPL; }
+    HRESULT BeginStoryboardUndo(IUnknown*, DWORD) override { return E_NOTIMPL; }
+    HRESULT UndoStoryboard() override { return E_NOTIMPL; }
+    HRESULT get_StoryboardUndoCount(LONG*) override { return E_NOTIMPL; }
+};
+
+template <class Base> class StubEncodingParams : public Base
+{
+public:
+    HRESULT get_AspectRatio(AspectRatio*) override { return E_NOTIMPL; }
+    HRESULT put_AspectRatio(AspectRatio) override { return E_NOTIMPL; }
+    HRESULT get_VideoFormat(VideoFormat*) override { return E_NOTIMPL; }
+    HRESULT put_VideoFormat(VideoFormat) override { return E_NOTIMPL; }
+    HRESULT get_VideoResolution(VideoResolution*) override { return E_NOTIMPL; }
+    HRESULT put_VideoResolution(VideoResolution) override { return E_NOTIMPL; }
+    HRESULT get_VideoBitrate(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_VideoBitrate(LONG) override { return E_NOTIMPL; }
+    HRESULT get_AudioFormat(AudioFormat*) override { return E_NOTIMPL; }
+    HRESULT put_AudioFormat(AudioFormat) override { return E_NOTIMPL; }
+    HRESULT get_AudioChannels(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_AudioChannels(LONG) override { return E_NOTIMPL; }
+    HRESULT get_AudioBitrate(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_AudioBitrate(LONG) override { return E_NOTIMPL; }
+    HRESULT get_SubpictureFormat(SubpictureFormat*) override { return E_NOTIMPL; }
+    HRESULT put_SubpictureFormat(SubpictureFormat) override { return E_NOTIMPL; }
+    HRESULT get_TwoPassEncoding(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_TwoPassEncoding(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT get_SyncToProject(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_SyncToProject(VARIANT_BOOL) override { return E_NOTIMPL; }
+};
 
 template <class Base> class StubMenu : public Base
 {
 public:
+    HRESULT get_ID(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_Tag(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Tag(ULONG) override { return E_NOTIMPL; }
+    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
     HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
     HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
     HRESULT get_Background(BSTR*) override { return E_NOTIMPL; }
@@ -40,6 +116,26 @@ public:
     HRESULT loadXML(IXMLDOMNode*, VARIANT_BOOL) override { return E_NOTIMPL; }
 };
 
+template <class Base> class StubTitle : public Base
+{
+public:
+    HRESULT get_ID(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_Tag(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Tag(ULONG) override { return E_NOTIMPL; }
+    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
+    HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
+    HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
+    HRESULT get_Excluded(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_Excluded(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT get_OnDiscCount(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_OnDiscCount(LONG) override { return E_NOTIMPL; }
+    HRESULT get_ProductionCurrent(VARIANT_BOOL*) override { return E_NOTIMPL; }
+    HRESULT put_ProductionCurrent(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT GetProduction(IUnknown**) override { return E_NOTIMPL; }
+    HRESULT GetProject(IDSProjectData**) override { return E_NOTIMPL; }
+};
+
 template <class Base> class StubMenuElementList : public Base
 {
 public:
@@ -53,6 +149,11 @@ public:
 template <class Base> class StubMenuElement : public Base
 {
 public:
+    HRESULT get_ID(LONG*) override { return E_NOTIMPL; }
+    HRESULT get_Tag(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Tag(ULONG) override { return E_NOTIMPL; }
+    HRESULT get_Flags(ULONG*) override { return E_NOTIMPL; }
+    HRESULT put_Flags(ULONG) override { return E_NOTIMPL; }
     HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
     HRESULT put_Name(BSTR) override { return E_NOTIMPL; }
     HRESULT get_Label(BSTR*) override { return E_NOTIMPL; }
