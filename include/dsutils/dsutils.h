@@ -11,6 +11,7 @@
 #include "dsutils/DSMenuElementVec.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSPositioningAlgorithm.h"
+#include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"

@@ -1,7 +1,7 @@
 // Titles that follow the project's master encoding settings.
 #include "dsutils/DSEncodeParams.h"
+#include "dsutils/DSProductionUtils.h"
 
-#include "SlideShowTitle.h"
 #include "model/IDSTitle.h"
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
@@ -17,7 +17,7 @@ template <class Visit> HRESULT VisitEncodedTitles(IDSProjectData* pProject, Visi
     for (LONG i = 1; i <= lCount; ++i) {
         CComPtr<IDSTitle> spTitle;
         CHECK_HR(pProject->get_Title(i, &spTitle));
-        if (IsSlideShowTitle(spTitle))
+        if (CDSProductionUtils::IsSlideShow(spTitle))
             continue;
         const HRESULT hr = visit(spTitle.p);
         if (hr != S_OK)

@@ -1,8 +1,7 @@
 #include "dsutils/DSMenuUtils.h"
+#include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
-
-#include "model/KVEProductionInfo.h"
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
@@ -24,18 +23,6 @@ IDSTitle* TitleThroughChapterMenu(IDSMenuButton* pButton)
     return CDSMenuUtils::GetLinkedTitle(buttons.front(), nullptr, false);
 }
 
-// A slideshow's production carries the "SlideShowDoc" metadata.
-bool IsSlideshow(IDSTitle* pTitle)
-{
-    CComPtr<IUnknown> spProduction;
-    if (FAILED(pTitle->GetProduction(&spProduction)))
-        return false;
-    CComQIPtr<IProductionInfo> spInfo(spProduction);
-    CComPtr<IXMLDOMNode> spSlideShow;
-    return spInfo && spInfo->GetMetaData(CComBSTR(L"SlideShowDoc"), &spSlideShow) == S_OK &&
-           spSlideShow;
-}
-
 } // namespace
 
 bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
@@ -49,7 +36,7 @@ bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
         pTitle = TitleThroughChapterMenu(pButton);
     if (!pTitle)
         return false;
-    bIsSlideshow = IsSlideshow(pTitle);
+    bIsSlideshow = CDSProductionUtils::IsSlideShow(pTitle);
     return true;
 }
 
