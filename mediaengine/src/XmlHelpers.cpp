@@ -1,6 +1,5 @@
 #include "XmlHelpers.h"
 
-#include "platform/ClassFactory.h"
 #include "platform/StringConv.h"
 
 #include <charconv>
@@ -9,7 +8,8 @@
 
 HRESULT NewXmlDocument(CComPtr<IXMLDOMDocument>& document)
 {
-    return document.CoCreateInstance(CLSID_DOMDocument);
+    document.Release();
+    return CreateXMLDocument(&document);
 }
 
 HRESULT LoadXmlFile(const std::wstring& path, CComPtr<IXMLDOMElement>& root)
