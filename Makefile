@@ -11,10 +11,11 @@ all: demo
 deps:
 	scripts/install-deps
 
-# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds everything (benchmarks too, so they cannot rot) with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test.
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDSUTILS_SANITIZE=ON \
-		-DDSUTILS_BUILD_TESTS=ON
+		-DDSUTILS_BUILD_TESTS=ON -DDSUTILS_BUILD_BENCH=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
