@@ -8,24 +8,18 @@
 #include "model/IDSProjectData.h"
 #include "model/IDSTitle.h"
 
-#include <gtest/gtest.h>
+#include "support/ProjectTest.h"
 
 namespace encoding_test {
 
-class EncodingModelTest : public ::testing::Test
+class EncodingModelTest : public ProjectTest
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // A new project of a disc format and TV standard with the given master values.
     static CComPtr<IDSProjectData> NewProject(DiscFormat format, TVStandard tv,
                                               const EncodingValues& master = {});
     // Appends a title with the given encoding values.
     static CComPtr<IDSTitle> AddTitle(IDSProjectData* project, const EncodingValues& values = {});
-    static CComPtr<IDSMenu> AddMenu(IDSProjectData* project);
-    // Gives the title's production the metadata of a slideshow.
-    static void MakeSlideShow(IDSTitle* title);
 };
 
 } // namespace encoding_test

@@ -1,11 +1,6 @@
 #include "LayoutModelTest.h"
 
-#include "mediaengine/MediaEngine.h"
-#include "model/ModelClasses.h"
-#include "objectmodel/ObjectModel.h"
-
 #include "platform/ErrorStack.h"
-#include "platform/Xml.h"
 
 #include <cmath>
 
@@ -29,11 +24,9 @@ CComPtr<I> AddElementOf(IUnknown* holder, ULONG tag, float x, float y, float wid
 
 void LayoutModelTest::SetUp()
 {
-    ASSERT_EQ(S_OK, RegisterXmlClasses());
-    ASSERT_EQ(S_OK, RegisterMediaEngineClasses());
-    ASSERT_EQ(S_OK, RegisterObjectModelClasses());
-    ASSERT_EQ(S_OK, m_project.CoCreateInstance(CLSID_CDSProjectData));
-    ASSERT_EQ(S_OK, m_project->AddTitle(-1, &m_title));
+    m_project = NewProject();
+    ASSERT_TRUE(m_project);
+    m_title = ::AddTitle(m_project);
     KVUClearErrorStack();
 }
 
@@ -41,7 +34,6 @@ void LayoutModelTest::TearDown()
 {
     m_title.Release();
     m_project.Release();
-    RevokeObjectModelClasses();
 }
 
 CComPtr<IDSMenu> LayoutModelTest::AddMenu(ULONG tag, ULONG layout)

@@ -10,11 +10,13 @@
 
 #include "platform/ComPtr.h"
 
+#include "support/ProjectTest.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-class LayoutModelTest : public ::testing::Test
+class LayoutModelTest : public ProjectTest
 {
 protected:
     void SetUp() override;

@@ -1,6 +1,6 @@
 #include "LinkOperations.h"
 
-#include "model/KVEProductionInfo.h"
+#include "support/ModelBuilder.h"
 
 namespace {
 
@@ -16,20 +16,12 @@ TEST_F(ButtonTargetsTest, ButtonPlayingATitleIsATitleButton)
 
 TEST_F(ButtonTargetsTest, TitleWithSlideshowMetadataIsASlideshow)
 {
-    CComPtr<IUnknown> production;
-    ASSERT_EQ(title->GetProduction(&production), S_OK);
-    CComQIPtr<IProductionInfo> info(production);
-    ASSERT_TRUE(info);
     CComPtr<IDSMenuButton> button = model.AddLinkedButton(main, ButtonType_Command, title);
     bool slideshow = true;
     ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
     EXPECT_FALSE(slideshow);
 
-    CComPtr<IXMLDOMDocument> document;
-    ASSERT_EQ(CreateXMLDocument(&document), S_OK);
-    CComPtr<IXMLDOMElement> metadata;
-    ASSERT_EQ(document->createElement(CComBSTR(L"SlideShowDoc"), &metadata), S_OK);
-    ASSERT_EQ(info->SetMetaData(CComBSTR(L"SlideShowDoc"), metadata), S_OK);
+    MakeSlideShow(title);
     ASSERT_TRUE(CDSMenuUtils::IsTitleButton(button, slideshow));
     EXPECT_TRUE(slideshow);
 }

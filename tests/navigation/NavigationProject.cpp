@@ -4,8 +4,8 @@
 #include "dsutils/DSTags.h"
 
 #include "mediaengine/MediaEngine.h"
-#include "model/ModelClasses.h"
 #include "objectmodel/ObjectModel.h"
+#include "support/ModelBuilder.h"
 
 #include "platform/TaskMemory.h"
 #include "platform/Xml.h"
@@ -17,17 +17,6 @@ namespace {
 constexpr float kButtonWidth = 0.3f;
 constexpr float kButtonHeight = 0.2f;
 
-template <class I> CComPtr<I> AddElement(IUnknown* pHolder)
-{
-    CComQIPtr<IDSMenuElementList> spList(pHolder);
-    CComPtr<I> spElement;
-    EXPECT_TRUE(spList);
-    if (spList) {
-        EXPECT_EQ(spList->AddElement(&uuidof<I>(), reinterpret_cast<void**>(&spElement)), S_OK);
-    }
-    return spElement;
-}
-
 } // namespace
 
 NavigationProject::NavigationProject()
@@ -35,21 +24,19 @@ NavigationProject::NavigationProject()
     EXPECT_EQ(RegisterXmlClasses(), S_OK);
     EXPECT_EQ(RegisterMediaEngineClasses(), S_OK);
     EXPECT_EQ(RegisterObjectModelClasses(), S_OK);
-    EXPECT_EQ(project.CoCreateInstance(CLSID_CDSProjectData), S_OK);
+    project = ::NewProject();
 }
 
 CComPtr<IDSMenu> NavigationProject::AddMenu(ULONG tag)
 {
-    CComPtr<IDSMenu> spMenu;
-    EXPECT_EQ(project->AddMenu(-1, &spMenu), S_OK);
+    CComPtr<IDSMenu> spMenu = ::AddMenu(project);
     EXPECT_EQ(spMenu->put_Tag(tag), S_OK);
     return spMenu;
 }
 
 CComPtr<IDSTitle> NavigationProject::AddTitle(const wchar_t* name, ULONG tag)
 {
-    CComPtr<IDSTitle> spTitle;
-    EXPECT_EQ(project->AddTitle(-1, &spTitle), S_OK);
+    CComPtr<IDSTitle> spTitle = ::AddTitle(project);
     EXPECT_EQ(spTitle->put_Tag(tag), S_OK);
     EXPECT_EQ(spTitle->put_Name(CComBSTR(name)), S_OK);
     return spTitle;
@@ -57,7 +44,7 @@ CComPtr<IDSTitle> NavigationProject::AddTitle(const wchar_t* name, ULONG tag)
 
 CComPtr<IDSMenuButton> NavigationProject::AddButton(IDSMenu* pMenu, ULONG tag, float x, float y)
 {
-    CComPtr<IDSMenuButton> spButton = AddElement<IDSMenuButton>(pMenu);
+    CComPtr<IDSMenuButton> spButton = ::AddButton(pMenu);
     EXPECT_EQ(spButton->put_Tag(tag), S_OK);
     EXPECT_EQ(spButton->SetPosition(x, y), S_OK);
     EXPECT_EQ(spButton->SetSize(kButtonWidth, kButtonHeight), S_OK);
@@ -67,7 +54,7 @@ CComPtr<IDSMenuButton> NavigationProject::AddButton(IDSMenu* pMenu, ULONG tag, f
 CComPtr<IDSMenuOverlay> NavigationProject::AddThumbnail(IDSMenuButton* pButton, float width,
                                                         float height)
 {
-    CComPtr<IDSMenuOverlay> spOverlay = AddElement<IDSMenuOverlay>(pButton);
+    CComPtr<IDSMenuOverlay> spOverlay = ::AddOverlay(pButton);
     EXPECT_EQ(spOverlay->put_Tag(OverlayType_Thumbnail), S_OK);
     EXPECT_EQ(spOverlay->SetSize(width, height), S_OK);
     return spOverlay;
@@ -75,7 +62,7 @@ CComPtr<IDSMenuOverlay> NavigationProject::AddThumbnail(IDSMenuButton* pButton, 
 
 CComPtr<IDSMenuText> NavigationProject::AddText(IUnknown* pHolder, const wchar_t* label)
 {
-    CComPtr<IDSMenuText> spText = AddElement<IDSMenuText>(pHolder);
+    CComPtr<IDSMenuText> spText = ::AddText(pHolder);
     EXPECT_EQ(spText->put_Label(CComBSTR(label)), S_OK);
     return spText;
 }

@@ -17,17 +17,6 @@ protected:
         return production;
     }
 
-    void MarkAsSlideShow(IUnknown* production)
-    {
-        CComQIPtr<IProductionInfo> info(production);
-        ASSERT_TRUE(info);
-        CComPtr<IXMLDOMDocument> document;
-        ASSERT_EQ(S_OK, CreateXMLDocument(&document));
-        CComPtr<IXMLDOMElement> metadata;
-        ASSERT_EQ(S_OK, document->createElement(CComBSTR(L"SlideShowDoc"), &metadata));
-        ASSERT_EQ(S_OK, info->SetMetaData(CComBSTR(L"SlideShowDoc"), metadata));
-    }
-
     CComPtr<IDSProjectData> project = NewProject();
     CComPtr<IDSTitle> title = AddTitle(project);
 };
@@ -38,7 +27,7 @@ TEST_F(ProductionQueriesTest, SlideShowMetadataMarksTheTitleItsProductionAndItsO
     EXPECT_FALSE(CDSProductionUtils::IsSlideShow(title));
     EXPECT_FALSE(CDSProductionUtils::IsSlideShow(production));
 
-    MarkAsSlideShow(production);
+    MakeSlideShow(title);
     EXPECT_TRUE(CDSProductionUtils::IsSlideShow(title));
     EXPECT_TRUE(CDSProductionUtils::IsSlideShow(production));
     CComQIPtr<IKVEProductionData> storyboard(production);
@@ -49,7 +38,7 @@ TEST_F(ProductionQueriesTest, SlideShowMetadataMarksTheTitleItsProductionAndItsO
 
 TEST_F(ProductionQueriesTest, ObjectsWithoutAProductionAreNoSlideShows)
 {
-    MarkAsSlideShow(ProductionOf(title));
+    MakeSlideShow(title);
     EXPECT_FALSE(CDSProductionUtils::IsSlideShow(nullptr));
     EXPECT_FALSE(CDSProductionUtils::IsSlideShow(AddMenu(project)));
     EXPECT_FALSE(CDSProductionUtils::IsSlideShow(project));

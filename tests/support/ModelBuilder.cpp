@@ -1,6 +1,9 @@
 #include "support/ModelBuilder.h"
 
+#include "model/KVEProductionData.h"
+#include "model/KVEProductionInfo.h"
 #include "model/ModelClasses.h"
+#include "platform/Xml.h"
 
 #include <gtest/gtest.h>
 
@@ -82,4 +85,18 @@ LONG IdOf(IUnknown* object)
     else if (CComQIPtr<IDSTitle> title(object); title)
         title->get_ID(&id);
     return id;
+}
+
+void MakeSlideShow(IDSTitle* title)
+{
+    CComPtr<IUnknown> production;
+    ASSERT_EQ(S_OK, title->GetProduction(&production));
+    CComPtr<IUnknown> productionObj;
+    ASSERT_EQ(S_OK, CComQIPtr<IKVEProductionData>(production)->GetProductionObj(&productionObj));
+    CComPtr<IXMLDOMDocument> document;
+    ASSERT_EQ(S_OK, CreateXMLDocument(&document));
+    CComPtr<IXMLDOMElement> slideShowDoc;
+    ASSERT_EQ(S_OK, document->createElement(CComBSTR(L"SlideShowDoc"), &slideShowDoc));
+    ASSERT_EQ(S_OK, CComQIPtr<IProductionInfo>(productionObj)
+                        ->SetMetaData(CComBSTR(L"SlideShowDoc"), slideShowDoc));
 }

@@ -31,5 +31,8 @@ void SetLabel(IDSMenuElement* element, const wchar_t* label);
 CComPtr<IDSMenuElement> Item(IUnknown* parent, LONG index);
 LONG Count(IUnknown* parent);
 
+// Gives the title's production the "SlideShowDoc" metadata that marks a slideshow.
+void MakeSlideShow(IDSTitle* title);
+
 // The ID of an element, a menu or a title; -1 for anything else.
 LONG IdOf(IUnknown* object);
