@@ -1,5 +1,7 @@
 #include "MediaCache.h"
 
+#include "platform/NativePath.h"
+
 namespace {
 
 // Open videos hold decoders and pictures their pixels: a menu rarely shows more than this.
@@ -10,9 +12,10 @@ constexpr size_t kMaxEntries = 32;
 HRESULT MediaCache::StampOf(const std::wstring& path, Stamp& stamp)
 {
     std::error_code error;
-    stamp.size = std::filesystem::file_size(path, error);
+    std::filesystem::path native = NativePath(path);
+    stamp.size = std::filesystem::file_size(native, error);
     if (!error)
-        stamp.time = std::filesystem::last_write_time(path, error);
+        stamp.time = std::filesystem::last_write_time(native, error);
     return error ? HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) : S_OK;
 }
 

@@ -1,6 +1,7 @@
 #include "MediaProbe.h"
 
 #include "platform/AvHandles.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ MediaInfo ProbeMediaFile(const std::wstring& path)
 {
     MediaInfo info;
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
+    if (!std::filesystem::is_regular_file(NativePath(path), ignored)) {
         info.readResult = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
         return info;
     }
@@ -86,7 +87,7 @@ MediaInfo ProbeMediaFile(const std::wstring& path)
 
 bool IsProductionFileName(const std::wstring& path)
 {
-    std::wstring extension = std::filesystem::path(path).extension().wstring();
+    std::wstring extension = PathExtension(path);
     for (const wchar_t* known : {L".dmsm", L".dmsm3d", L".dmss", L".pssd"}) {
         if (CompareNoCase(extension, known) == 0)
             return true;

@@ -5,6 +5,7 @@
 #include "model/KVEProductionInfo.h"
 
 #include "platform/ClassFactory.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -122,7 +123,7 @@ HRESULT SourcePanel::DoSetDuration(double seconds)
 bool SourcePanel::FileExists() const
 {
     std::error_code ignored;
-    return std::filesystem::is_regular_file(m_mediaPath, ignored);
+    return std::filesystem::is_regular_file(NativePath(m_mediaPath), ignored);
 }
 
 HRESULT SourcePanel::get_FileName(BSTR* file)

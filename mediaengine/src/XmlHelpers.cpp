@@ -1,5 +1,6 @@
 #include "XmlHelpers.h"
 
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <charconv>
@@ -15,7 +16,7 @@ HRESULT NewXmlDocument(CComPtr<IXMLDOMDocument>& document)
 HRESULT LoadXmlFile(const std::wstring& path, CComPtr<IXMLDOMElement>& root)
 {
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored))
+    if (!std::filesystem::is_regular_file(NativePath(path), ignored))
         return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
     CComPtr<IXMLDOMDocument> document;
     HRESULT hr = NewXmlDocument(document);

@@ -10,6 +10,7 @@
 
 #include "model/KVEProductionInfo.h"
 #include "platform/Check.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ LONGLONG TitleBytes(const CTitle& title, const EncodingValues& master)
 LONGLONG FileSize(const std::wstring& path)
 {
     std::error_code error;
-    auto size = std::filesystem::file_size(std::filesystem::path(WideToUtf8(path)), error);
+    auto size = std::filesystem::file_size(NativePath(path), error);
     return error ? 0 : static_cast<LONGLONG>(size);
 }
 

@@ -2,11 +2,11 @@
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 #include "platform/Image.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cwctype>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -26,9 +26,9 @@ struct FileCloser
 
 std::wstring LowerExtension(const std::wstring& path)
 {
-    std::wstring extension = std::filesystem::path(path).extension().wstring();
+    std::wstring extension = PathExtension(path);
     for (wchar_t& c : extension)
-        c = wchar_t(std::towlower(c));
+        c = ToLowerChar(c);
     return extension;
 }
 
@@ -164,7 +164,7 @@ HRESULT LoadImageFile(const std::wstring& path, BgraImage& image)
 {
     KVUClearErrorStack();
     std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
+    if (!std::filesystem::is_regular_file(NativePath(path), ignored)) {
         LOG_HR(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), Describe("LoadImageFile", path).c_str());
         return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
     }

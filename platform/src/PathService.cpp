@@ -1,5 +1,6 @@
 #include "platform/PathService.h"
 
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <cstdlib>
@@ -44,7 +45,7 @@ std::wstring XdgFolder(const char* variable, const wchar_t* fallback)
 bool IsDirectory(const std::wstring& path)
 {
     std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(WideToUtf8(path)), error);
+    return std::filesystem::is_directory(NativePath(path), error);
 }
 
 std::wstring Unquoted(std::string value)

@@ -210,7 +210,7 @@ std::wstring TimeSuffix(double seconds)
 
 std::wstring Stem(const wchar_t* path)
 {
-    return Utf8ToWide(NativePath(path).stem().string());
+    return WidePath(NativePath(path).stem());
 }
 
 template <class Operation> HRESULT HandOut(BSTR* out, Operation operation)

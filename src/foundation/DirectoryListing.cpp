@@ -79,7 +79,7 @@ std::vector<DirectoryEntry> ListMatchingEntries(const std::wstring& folder,
     std::error_code error;
     fs::path where = folder.empty() ? fs::path(".") : NativePath(folder);
     for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
-        std::wstring name = Utf8ToWide(it->path().filename().string());
+        std::wstring name = WidePath(it->path().filename());
         if (!MatchesWildcard(pattern, name))
             continue;
         std::error_code kindError;

@@ -1,17 +1,10 @@
 #include "FileOperations.h"
 
-#include "platform/StringConv.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-fs::path NativePath(const std::wstring& path)
-{
-    return fs::path(WideToUtf8(path));
-}
 
 bool IsDirectory(const std::wstring& path)
 {

@@ -1,13 +1,12 @@
 // File-system steps on the wide paths of the interfaces.
 #pragma once
 
+#include "platform/NativePath.h"
 #include "platform/WinTypes.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
-
-std::filesystem::path NativePath(const std::wstring& path);
 
 bool IsDirectory(const std::wstring& path);
 

@@ -160,6 +160,36 @@ TEST_F(ProductionFile, MissingMediaIsKeptAndReported)
     EXPECT_DOUBLE_EQ(3.0, duration);
 }
 
+TEST_F(ProductionFile, MediaInFoldersOutsideAsciiIsProbedLoadedAndRendered)
+{
+    std::filesystem::create_directories(m_folder.Path() / "Vid\xC3\xA9os");
+    std::wstring still = Picture("Vid\xC3\xA9os/\xC3\xA9t\xC3\xA9.png", 0xFF0000FF);
+    CComPtr<IKVEProductionData> inner = NewProduction();
+    ASSERT_EQ(S_OK,
+              Edit(inner)->AddSourceFile(0, CComBSTR(still), 0.0, 2.0, VARIANT_FALSE, nullptr));
+    std::wstring innerFile = m_folder.File("Vid\xC3\xA9os/s\xC3\xA9quence.dmsm");
+    ASSERT_EQ(S_OK, inner->SaveAsProduction(CComBSTR(innerFile)));
+    CComPtr<IKVEProductionData> outer = NewProduction();
+    CComPtr<IUnknown> source;
+    ASSERT_EQ(S_OK,
+              Edit(outer)->AddSourceFile(0, CComBSTR(innerFile), 0.0, 0.0, VARIANT_TRUE, &source));
+    LONG type = 0;
+    CComQIPtr<ISourceFile>(source)->get_SourceType(&type);
+    EXPECT_EQ(KVE_SOURCE_PRODUCTION_FILE, type);
+
+    CComPtr<IKVEProductionData> loaded = RoundTrip(outer, "Vid\xC3\xA9os/ext\xC3\xA9rieur.dmsm");
+    BgraImage frame;
+    ASSERT_EQ(S_OK, Extract(loaded, 1.0, 16, 12, frame));
+    EXPECT_EQ(0xFF0000FFu, frame.PixelAt(8, 6));
+    std::filesystem::remove(m_folder.Path() / "Vid\xC3\xA9os/\xC3\xA9t\xC3\xA9.png");
+    CComVariant names;
+    ASSERT_EQ(S_OK, loaded->GetMissingSourceFileNames(0, 0, VARIANT_TRUE, &names));
+    CComBSTR missing;
+    LONG first = 0;
+    ASSERT_EQ(S_OK, SafeArrayGetElement(names.parray, &first, &missing));
+    EXPECT_EQ(still, missing.Str());
+}
+
 TEST_F(ProductionFile, BadFilesFailAndLeaveTheProductionAsItWas)
 {
     CComPtr<IKVEProductionData> production = NewProduction();

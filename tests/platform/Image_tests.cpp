@@ -62,6 +62,19 @@ TEST(ImageFile, PngRoundTripKeepsEveryPixelAndAlpha)
     EXPECT_EQ(0, std::memcmp(original.Data(), loaded.Data(), original.ByteSize()));
 }
 
+TEST(ImageFile, PathsOutsideAsciiAreWrittenAndReadWhateverTheLocale)
+{
+    ScratchFolder folder;
+    std::filesystem::create_directories(folder.Path() / "Vid\xC3\xA9os");
+    std::wstring path = folder.File("Vid\xC3\xA9os/\xE6\x98\xA0\xE7\x94\xBB.PNG");
+    ASSERT_EQ(S_OK, SaveImageFile(Quadrants(), path));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() /
+                                                 "Vid\xC3\xA9os/\xE6\x98\xA0\xE7\x94\xBB.PNG"));
+    BgraImage loaded;
+    ASSERT_EQ(S_OK, LoadImageFile(path, loaded));
+    EXPECT_EQ(kRed, loaded.PixelAt(0, 0));
+}
+
 TEST(ImageFile, BmpRoundTripKeepsEveryPixel)
 {
     ScratchFolder folder;

@@ -1,6 +1,8 @@
 // A fresh folder for the files of one test, removed when the test ends.
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -30,8 +32,8 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    // The path of a file in the folder.
-    std::wstring File(const std::string& name) const { return (m_path / name).wstring(); }
+    // The path of a file in the folder; the name is UTF-8 and may name subfolders.
+    std::wstring File(const std::string& name) const { return WidePath(m_path / name); }
     const std::filesystem::path& Path() const { return m_path; }
 
 private:
