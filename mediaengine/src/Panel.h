@@ -43,6 +43,8 @@ public:
     virtual double Duration() const = 0;
     // The panel as IBaseObject, borrowed.
     virtual IBaseObject* Base() = 0;
+    // The production the panel plays, borrowed; null for a panel that plays none.
+    virtual IUnknown* NestedProduction() const { return nullptr; }
 
     LONG Id() const { return m_id; }
     double Start() const { return m_start; }

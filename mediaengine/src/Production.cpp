@@ -48,6 +48,35 @@ Production* ProductionOf(IUnknown* object)
     return dynamic_cast<Production*>(data.p);
 }
 
+namespace {
+
+bool HoldsFrom(const Production& production, const Production* target, int depth,
+               std::set<const Production*>& visited)
+{
+    if (&production == target || depth > ProductionLoad::kMaxDepth)
+        return true;
+    if (!visited.insert(&production).second)
+        return false;
+    auto holds = [&](IUnknown* nested) {
+        const Production* inner = ProductionOf(nested);
+        return inner && HoldsFrom(*inner, target, depth + 1, visited);
+    };
+    for (LONG i = 0; i < production.Panels().Count(); ++i) {
+        if (holds(production.Panels().At(i)->NestedProduction()))
+            return true;
+    }
+    return std::any_of(production.SubProductions().begin(), production.SubProductions().end(),
+                       [&](const auto& entry) { return holds(entry.second); });
+}
+
+} // namespace
+
+bool Production::Holds(const Production* target) const
+{
+    std::set<const Production*> visited;
+    return HoldsFrom(*this, target, 0, visited);
+}
+
 Production::~Production()
 {
     DetachPanels();
@@ -156,6 +185,9 @@ HRESULT Production::SetSubProduction(BSTR moniker, IUnknown* production)
         return E_INVALIDARG;
     if (production && !CComQIPtr<IKVEProductionData>(production))
         return E_NOINTERFACE;
+    // A production kept inside itself would be written out without end.
+    if (ProductionOf(production) && ProductionOf(production)->Holds(this))
+        return E_INVALIDARG;
     if (production)
         m_subProductions[name] = production;
     else

@@ -7,6 +7,7 @@
 #include "MarkerList.h"
 #include "MenuSnapshot.h"
 #include "Panel.h"
+#include "ProductionLoad.h"
 #include "Timeline.h"
 
 #include "model/KVEEditData.h"
@@ -122,6 +123,13 @@ public:
         auto found = m_subProductions.find(moniker);
         return found == m_subProductions.end() ? nullptr : found->second.p;
     }
+    // Whether this production holds target at any depth (as itself, a sub-production or what
+    // a panel plays); a nesting too deep to follow counts as holding it.
+    bool Holds(const Production* target) const;
+    const std::map<std::wstring, CComPtr<IUnknown>>& SubProductions() const
+    {
+        return m_subProductions;
+    }
     // The menu's elements as drawn now: read from the menu while one is set, else the elements
     // a production file brought.
     HRESULT SnapshotMenu(MenuSnapshot& snapshot) const;
@@ -146,6 +154,11 @@ public:
     };
     // The state as it stands, sharing the production's objects.
     State CurrentState() const;
+
+    // Reads a production file, or a "Production" element, as one level of a load that may
+    // nest further productions; what it refuses is reported on the error stack.
+    HRESULT LoadFile(const std::wstring& path, ProductionLoad& load);
+    HRESULT ReadXml(IXMLDOMNode* element, ProductionLoad& load);
 
 private:
     friend ComObject<Production, IKVEProductionData, IEditData, IProductionInfo, IKVEMarkerList,

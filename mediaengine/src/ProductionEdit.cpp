@@ -6,6 +6,7 @@
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 #include "platform/Variant.h"
 
@@ -45,22 +46,6 @@ std::wstring StringElement(SAFEARRAY* array, LONG index)
     return text.Str();
 }
 
-// Whether a production shows, at any depth of its panels, the production target.
-bool Shows(IUnknown* production, const Production* target, int depth = 0)
-{
-    const Production* nested = ProductionOf(production);
-    if (!nested || depth > 64)
-        return nested != nullptr;
-    if (nested == target)
-        return true;
-    for (LONG i = 0; i < nested->Panels().Count(); i += 2) {
-        auto* moniker = dynamic_cast<ProductionPanel*>(nested->Panels().At(i));
-        if (moniker && Shows(moniker->Production(), target, depth + 1))
-            return true;
-    }
-    return false;
-}
-
 // Keeps names with a protocol as they are, else reads "file://" names as plain paths.
 std::wstring LocalName(const std::wstring& name, bool withProtocol)
 {
@@ -80,6 +65,11 @@ HRESULT ReportFileFailure(HRESULT hr, const char* step, const std::wstring& file
 
 HRESULT CreateSourcePanel(const SourceRequest& request, CComPtr<SourcePanel>& panel)
 {
+    HRESULT hr = CheckPathLength(request.file);
+    if (FAILED(hr)) {
+        LOG_HR(hr, "a source path longer than the file system takes");
+        return hr;
+    }
     return ReportFileFailure(SourcePanel::CreateChecked(request, panel),
                              "SourcePanel::CreateChecked", request.file);
 }
@@ -131,8 +121,8 @@ HRESULT Production::AddProductionMoniker(LONG position, BSTR moniker, IUnknown* 
         return E_INVALIDARG;
     if (!CComQIPtr<IKVEProductionData>(production))
         return E_NOINTERFACE;
-    // A production that shows itself, directly or through others, would never end.
-    if (Shows(production, this))
+    // A production that plays itself, directly or through others, would never end.
+    if (ProductionOf(production) && ProductionOf(production)->Holds(this))
         return E_INVALIDARG;
     CComPtr<ProductionPanel> created = ProductionPanel::Create(name, production, offset, duration);
     created->SetNativeAudio(useNativeAudio != VARIANT_FALSE);

@@ -7,6 +7,7 @@
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -80,26 +81,43 @@ HRESULT Production::SaveToXml(IXMLDOMNode* parent)
     return WriteProductionXml(CurrentState(), parent);
 }
 
+HRESULT Production::ReadXml(IXMLDOMNode* element, ProductionLoad& load)
+{
+    ProductionLoad::Scope level(load);
+    if (FAILED(level.Result()))
+        return level.Result();
+    State state;
+    HRESULT hr = ReadProductionXml(element, load, state);
+    return FAILED(hr) ? hr : TakeState(std::move(state));
+}
+
+HRESULT Production::LoadFile(const std::wstring& path, ProductionLoad& load)
+{
+    if (path.empty())
+        CHECK_HR_TEXT(E_INVALIDARG, "LoadProduction without a file");
+    CHECK_HR_TEXT(CheckPathLength(path), "LoadProduction of a path the file system cannot take");
+    ProductionLoad::Scope file(load, path);
+    CHECK_HR_TEXT(file.Result(), WideToUtf8(L"LoadProduction " + path).c_str());
+    CComPtr<IXMLDOMElement> root;
+    CHECK_HR_TEXT(LoadXmlFile(path, root), WideToUtf8(L"LoadXmlFile " + path).c_str());
+    HRESULT hr = ReadXml(root, load);
+    if (hr == E_INVALIDARG)
+        hr = kInvalidData;
+    CHECK_HR_TEXT(hr, WideToUtf8(L"LoadFromXml " + path).c_str());
+    return S_OK;
+}
+
 HRESULT Production::LoadFromXml(IXMLDOMNode* element)
 {
-    State state;
-    HRESULT hr = ReadProductionXml(element, state);
-    return FAILED(hr) ? hr : TakeState(std::move(state));
+    ProductionLoad load;
+    return ReadXml(element, load);
 }
 
 HRESULT Production::LoadProduction(BSTR file, LONG)
 {
     KVUClearErrorStack();
-    std::wstring path = CComBSTR(file).Str();
-    if (path.empty())
-        CHECK_HR_TEXT(E_INVALIDARG, "LoadProduction without a file");
-    CComPtr<IXMLDOMElement> root;
-    CHECK_HR_TEXT(LoadXmlFile(path, root), WideToUtf8(L"LoadXmlFile " + path).c_str());
-    HRESULT hr = LoadFromXml(root);
-    if (hr == E_INVALIDARG)
-        hr = kInvalidData;
-    CHECK_HR_TEXT(hr, WideToUtf8(L"LoadFromXml " + path).c_str());
-    return S_OK;
+    ProductionLoad load;
+    return LoadFile(CComBSTR(file).Str(), load);
 }
 
 HRESULT Production::SaveAsProduction(BSTR file)

@@ -25,6 +25,7 @@ public:
 
     const std::wstring& Moniker() const { return m_moniker; }
     IUnknown* Production() const { return m_production; }
+    IUnknown* NestedProduction() const override { return m_production; }
     double Offset() const { return m_offset; }
     // The duration as set; 0 follows the nested production.
     double SetLength() const { return m_duration; }

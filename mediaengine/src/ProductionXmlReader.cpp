@@ -79,7 +79,7 @@ HRESULT ReadEffect(IXMLDOMNode* element, Panel& panel)
     return effect ? panel.Effect().Put(effect) : S_OK;
 }
 
-HRESULT ReadSource(IXMLDOMNode* element, CComPtr<IBaseObject>& panel)
+HRESULT ReadSource(IXMLDOMNode* element, ProductionLoad& load, CComPtr<IBaseObject>& panel)
 {
     Reader read(element);
     SourceRequest request;
@@ -94,7 +94,7 @@ HRESULT ReadSource(IXMLDOMNode* element, CComPtr<IBaseObject>& panel)
     if (!read.Valid() || request.file.empty())
         return E_INVALIDARG;
     CComPtr<SourcePanel> source;
-    HRESULT hr = SourcePanel::CreateRestored(request, rotation, source);
+    HRESULT hr = SourcePanel::CreateRestored(request, rotation, load, source);
     if (SUCCEEDED(hr))
         hr = source->put_VolumeLevel(volume);
     CComPtr<IXMLDOMNode> panZoom = FirstChild(FirstChild(element, L"PanZoom"), L"*");
@@ -155,13 +155,14 @@ HRESULT ReadTransition(IXMLDOMNode* element, CComPtr<IBaseObject>& panel)
     return hr;
 }
 
-HRESULT ReadPanel(IXMLDOMNode* element, const Production::State& state, CComPtr<IBaseObject>& panel)
+HRESULT ReadPanel(IXMLDOMNode* element, const Production::State& state, ProductionLoad& load,
+                  CComPtr<IBaseObject>& panel)
 {
     CComBSTR name;
     element->get_nodeName(&name);
     HRESULT hr = E_INVALIDARG;
     if (name == L"SourceFile")
-        hr = ReadSource(element, panel);
+        hr = ReadSource(element, load, panel);
     else if (name == L"SolidColor")
         hr = ReadColour(element, panel);
     else if (name == L"ProductionMoniker")
@@ -178,11 +179,11 @@ HRESULT ReadPanel(IXMLDOMNode* element, const Production::State& state, CComPtr<
     return name == L"Transition" ? S_OK : ReadEffect(element, *PanelOf(panel));
 }
 
-HRESULT ReadPanels(IXMLDOMNode* root, Production::State& state)
+HRESULT ReadPanels(IXMLDOMNode* root, ProductionLoad& load, Production::State& state)
 {
     for (const CComPtr<IXMLDOMNode>& element : Children(FirstChild(root, L"Panels"), L"*")) {
         CComPtr<IBaseObject> panel;
-        HRESULT hr = ReadPanel(element, state, panel);
+        HRESULT hr = ReadPanel(element, state, load, panel);
         if (FAILED(hr))
             return hr;
         state.panels.push_back(panel);
@@ -190,14 +191,14 @@ HRESULT ReadPanels(IXMLDOMNode* root, Production::State& state)
     return S_OK;
 }
 
-HRESULT ReadSubProductions(IXMLDOMNode* root, Production::State& state)
+HRESULT ReadSubProductions(IXMLDOMNode* root, ProductionLoad& load, Production::State& state)
 {
     for (const CComPtr<IXMLDOMNode>& entry :
          Children(FirstChild(root, L"SubProductions"), L"SubProduction")) {
         std::wstring moniker = GetAttributeText(entry, L"moniker");
         CComPtr<Production> nested = Production::Create();
-        HRESULT hr =
-            moniker.empty() ? E_INVALIDARG : nested->LoadFromXml(FirstChild(entry, L"Production"));
+        HRESULT hr = moniker.empty() ? E_INVALIDARG
+                                     : nested->ReadXml(FirstChild(entry, L"Production"), load);
         if (FAILED(hr))
             return hr;
         state.subProductions[moniker] = nested->GetUnknown();
@@ -354,7 +355,7 @@ HRESULT ReadInformation(IXMLDOMNode* root, Production::State& state)
 
 } // namespace
 
-HRESULT ReadProductionXml(IXMLDOMNode* element, Production::State& state)
+HRESULT ReadProductionXml(IXMLDOMNode* element, ProductionLoad& load, Production::State& state)
 {
     CComBSTR name;
     if (!element || FAILED(element->get_nodeName(&name)) || name != L"Production")
@@ -362,9 +363,9 @@ HRESULT ReadProductionXml(IXMLDOMNode* element, Production::State& state)
     Production::State read;
     HRESULT hr = ReadInformation(element, read);
     if (SUCCEEDED(hr))
-        hr = ReadSubProductions(element, read);
+        hr = ReadSubProductions(element, load, read);
     if (SUCCEEDED(hr))
-        hr = ReadPanels(element, read);
+        hr = ReadPanels(element, load, read);
     if (SUCCEEDED(hr))
         hr = ReadAudio(element, read);
     if (SUCCEEDED(hr))

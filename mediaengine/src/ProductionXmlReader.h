@@ -5,4 +5,5 @@
 
 // E_INVALIDARG for an element that is not a production of a known version or that holds
 // values no production can have; nothing is changed then.
-HRESULT ReadProductionXml(IXMLDOMNode* element, Production::State& state);
+// Nested productions are read as part of load, which refuses cycles and too deep a nesting.
+HRESULT ReadProductionXml(IXMLDOMNode* element, ProductionLoad& load, Production::State& state);

@@ -1,5 +1,6 @@
 #include "SourcePanel.h"
 #include "OutValue.h"
+#include "Production.h"
 
 #include "model/KVEProductionData.h"
 #include "model/KVEProductionInfo.h"
@@ -38,7 +39,8 @@ SourcePanel::SourcePanel(const SourceRequest& request) : m_request(request)
 HRESULT SourcePanel::CreateChecked(const SourceRequest& request, CComPtr<SourcePanel>& panel)
 {
     CComPtr<SourcePanel> created = Create(request);
-    HRESULT hr = created->Probe(true);
+    ProductionLoad load;
+    HRESULT hr = created->Probe(true, load);
     if (SUCCEEDED(hr))
         hr = created->SetInterval(request.inPoint, request.outPoint, true);
     if (SUCCEEDED(hr))
@@ -47,24 +49,29 @@ HRESULT SourcePanel::CreateChecked(const SourceRequest& request, CComPtr<SourceP
 }
 
 HRESULT SourcePanel::CreateRestored(const SourceRequest& request, LONG rotation,
-                                    CComPtr<SourcePanel>& panel)
+                                    ProductionLoad& load, CComPtr<SourcePanel>& panel)
 {
     CComPtr<SourcePanel> created = Create(request);
-    created->Probe(false);
+    HRESULT hr = created->Probe(false, load);
     created->m_rotation = rotation;
-    HRESULT hr = created->SetInterval(request.inPoint, request.outPoint, false);
+    if (SUCCEEDED(hr))
+        hr = created->SetInterval(request.inPoint, request.outPoint, false);
     if (SUCCEEDED(hr))
         panel = created;
     return hr;
 }
 
-// Learns what the file holds. Only a strict probe fails for a file that cannot be read.
-HRESULT SourcePanel::Probe(bool strict)
+// Learns what the file holds. Only a strict probe fails for a file that cannot be read; a
+// production file that plays itself or nests too deep fails every probe.
+HRESULT SourcePanel::Probe(bool strict, ProductionLoad& load)
 {
+    HRESULT hr = CheckPathLength(m_mediaPath);
+    if (FAILED(hr))
+        return hr;
     if (IsProductionFileName(m_mediaPath)) {
         m_type = KVE_SOURCE_PRODUCTION_FILE;
-        HRESULT hr = LoadNestedProduction();
-        return strict ? hr : S_OK;
+        hr = LoadNestedProduction(load);
+        return strict || FAILED(load.Refusal()) ? hr : S_OK;
     }
     m_info = ProbeMediaFile(m_mediaPath);
     if (FAILED(m_info.readResult))
@@ -73,23 +80,16 @@ HRESULT SourcePanel::Probe(bool strict)
     return S_OK;
 }
 
-HRESULT SourcePanel::LoadNestedProduction()
+HRESULT SourcePanel::LoadNestedProduction(ProductionLoad& load)
 {
-    CComPtr<IKVEProductionData> production;
-    HRESULT hr = production.CoCreateInstance(CLSID_KVEProduction);
-    if (SUCCEEDED(hr))
-        hr = production->LoadProduction(CComBSTR(m_mediaPath), 0);
+    CComPtr<Production> production = Production::Create();
+    HRESULT hr = production->LoadFile(m_mediaPath, load);
     if (FAILED(hr))
         return hr;
-    CComPtr<IUnknown> info;
-    production->GetProductionObj(&info);
-    CComQIPtr<IProductionInfo> productionInfo(info);
-    if (!productionInfo)
-        return E_NOINTERFACE;
-    productionInfo->get_Duration(&m_info.duration);
-    productionInfo->get_AspectRatio(&m_info.aspectRatio);
+    production->get_Duration(&m_info.duration);
+    production->get_AspectRatio(&m_info.aspectRatio);
     m_info.readResult = S_OK;
-    m_nested = production.p;
+    m_nested = production->GetUnknown();
     return S_OK;
 }
 

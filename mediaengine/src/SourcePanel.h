@@ -4,6 +4,7 @@
 
 #include "MediaProbe.h"
 #include "Panel.h"
+#include "ProductionLoad.h"
 
 #include "model/KVEEditData.h"
 
@@ -25,8 +26,9 @@ public:
     // A panel for a file that must be readable: a missing or unreadable file gives its failure,
     // an interval the file does not hold E_INVALIDARG.
     static HRESULT CreateChecked(const SourceRequest& request, CComPtr<SourcePanel>& panel);
-    // A panel restored from a production file: the file may have gone missing since.
-    static HRESULT CreateRestored(const SourceRequest& request, LONG rotation,
+    // A panel restored from a production file: the file may have gone missing since. A
+    // production file it plays is read as part of load, whose refusals it passes on.
+    static HRESULT CreateRestored(const SourceRequest& request, LONG rotation, ProductionLoad& load,
                                   CComPtr<SourcePanel>& panel);
 
     KVEPanelKind Kind() const override { return KVE_PANEL_SOURCE_FILE; }
@@ -68,14 +70,14 @@ public:
     double DisplayAspect() const;
     IXMLDOMNode* PanZoom() const { return m_panZoom; }
     // The nested production of a production file source; null for other sources.
-    IUnknown* NestedProduction() const { return m_nested; }
+    IUnknown* NestedProduction() const override { return m_nested; }
 
 private:
     friend ComObject<SourcePanel, IBaseObject, IKVEEffectInfo, ISourceFile, IKVEAudioObject>;
     explicit SourcePanel(const SourceRequest& request);
 
-    HRESULT Probe(bool strict);
-    HRESULT LoadNestedProduction();
+    HRESULT Probe(bool strict, ProductionLoad& load);
+    HRESULT LoadNestedProduction(ProductionLoad& load);
     HRESULT SetInterval(double in, double out, bool strict);
     bool HoldsInterval(double in, double out) const;
 

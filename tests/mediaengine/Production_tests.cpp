@@ -161,6 +161,20 @@ TEST_F(ProductionTest, NestedProductionThatShowsItsHostIsRefused)
                                                          0.0, 1.0, VARIANT_TRUE, nullptr));
 }
 
+TEST_F(ProductionTest, SubProductionThatHoldsItsHostIsRefused)
+{
+    CComPtr<IKVEProductionData> inner = NewProduction();
+    ASSERT_EQ(S_OK, inner->SetSubProduction(CComBSTR(L"moniker::a"), m_production));
+    EXPECT_EQ(E_INVALIDARG, m_production->SetSubProduction(CComBSTR(L"moniker::b"), inner));
+    EXPECT_EQ(E_INVALIDARG, m_production->SetSubProduction(CComBSTR(L"moniker::c"), m_production));
+    EXPECT_EQ(E_INVALIDARG, m_edit->AddProductionMoniker(0, CComBSTR(L"moniker::d"), inner, 0.0,
+                                                         1.0, VARIANT_TRUE, nullptr));
+    // What was refused can be written out: nothing holds itself.
+    CComPtr<IXMLDOMDocument> document;
+    ASSERT_EQ(S_OK, CreateXMLDocument(&document));
+    EXPECT_EQ(S_OK, CComQIPtr<IKVEProductionXml>(inner)->SaveToXml(document));
+}
+
 TEST_F(ProductionTest, NestedProductionLastsWhatIsLeftAfterItsOffset)
 {
     CComPtr<IKVEProductionData> inner = NewProduction();

@@ -1,6 +1,6 @@
 // Productions kept inside project files: the project loads with its titles' productions, and
 // hostile productions are refused without stopping the process.
-#include "support/ClipWriter.h"
+#include "support/ErrorStackText.h"
 #include "support/ProjectTest.h"
 #include "support/ScratchFolder.h"
 
@@ -9,8 +9,10 @@
 #include "model/KVEProductionData.h"
 #include "model/ModelClasses.h"
 #include "platform/Image.h"
+#include "platform/StringConv.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -59,6 +61,31 @@ TEST_F(ProjectProductions, TitleWithMediaOutsideAsciiSavesAndLoads)
     CComBSTR file;
     CComQIPtr<ISourceFile>(panel)->get_FileName(&file);
     EXPECT_EQ(still, file.Str());
+}
+
+TEST_F(ProjectProductions, TitlePlayingAFileThatPlaysItselfIsRefused)
+{
+    CComPtr<IKVEProductionData> inner;
+    ASSERT_EQ(S_OK, inner.CoCreateInstance(CLSID_KVEProduction));
+    ASSERT_EQ(S_OK, CComQIPtr<IEditData>(inner)->AddSolidColor(0, 0xFF, nullptr));
+    std::wstring loop = m_folder.File("loop.dmsm");
+    ASSERT_EQ(S_OK, inner->SaveAsProduction(CComBSTR(loop)));
+    CComPtr<IDSProjectData> project = NewProject();
+    CComPtr<IDSTitle> title = AddTitle(project);
+    ASSERT_EQ(S_OK, CComQIPtr<IEditData>(ProductionOf(title))
+                        ->AddSourceFile(0, CComBSTR(loop), 0.0, 0.0, VARIANT_FALSE, nullptr));
+    CComBSTR path(m_folder.File("project.dmsd"));
+    ASSERT_EQ(S_OK, m_files->SaveProject(path, project));
+    // The production file is changed afterwards so that it plays itself.
+    std::ofstream(WideToUtf8(loop))
+        << "<Production version=\"1\" aspectRatio=\"1.5\" frameRate=\"25\" nextId=\"2\"><Panels>"
+           "<SourceFile id=\"1\" file=\""
+        << WideToUtf8(loop)
+        << "\" in=\"0\" out=\"1\" rotation=\"0\" stereo=\"0\"/></Panels></Production>";
+
+    CComPtr<IDSProjectData> loaded = NewProject();
+    EXPECT_TRUE(FAILED(m_files->LoadProject(path, loaded)));
+    EXPECT_TRUE(StackHolds(L"plays itself, directly or through others"));
 }
 
 } // namespace
