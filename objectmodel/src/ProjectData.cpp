@@ -473,7 +473,10 @@ void CProjectData::DropContent()
 HRESULT CProjectData::WriteXml(IXMLDOMElement* root)
 {
     AttributeWriter writer(root);
-    writer.Field(L"nextID", m_nextId);
+    // Once kMaxId is given no ID is left; the file says kMaxId, the highest a file may name,
+    // and the ID registered on loading leaves none again.
+    LONG nextId = std::min(m_nextId, kMaxId);
+    writer.Field(L"nextID", nextId);
     m_props.VisitFields(writer);
     CHECK_HR(writer.Result());
     CHECK_HR(WriteEncodingXml(root));

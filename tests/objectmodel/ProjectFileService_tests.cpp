@@ -265,6 +265,45 @@ TEST_F(ProjectFileTest, DuplicateIDsAreRefused)
     ExpectRefused(PathOf("elements.dmsd"), E_INVALIDARG);
 }
 
+TEST_F(ProjectFileTest, IDsAtTheTopOfTheirRangeSurviveRoundTripsAndLeaveNoNextID)
+{
+    for (const char* id : {"1", "2147483645", "2147483646"}) {
+        SCOPED_TRACE(id);
+        Write(PathOf("edge.dmsd"), std::string("<DSProject version=\"1\" nextID=\"") + id +
+                                       "\"><Titles><Title ID=\"" + id +
+                                       "\"/></Titles></DSProject>");
+        auto loaded = NewProject();
+        ASSERT_EQ(S_OK, m_files->LoadProject(PathOf("edge.dmsd"), loaded));
+        ASSERT_EQ(S_OK, m_files->SaveProject(PathOf("saved.dmsd"), loaded));
+        auto again = NewProject();
+        ASSERT_EQ(S_OK, m_files->LoadProject(PathOf("saved.dmsd"), again));
+        ASSERT_EQ(S_OK, m_files->SaveProject(PathOf("again.dmsd"), again));
+        EXPECT_EQ(Read(PathOf("saved.dmsd")), Read(PathOf("again.dmsd")));
+    }
+    // Every ID is given: a new object is refused, and the project stays as it was.
+    auto full = NewProject();
+    ASSERT_EQ(S_OK, m_files->LoadProject(PathOf("saved.dmsd"), full));
+    CComPtr<IDSTitle> refused;
+    EXPECT_TRUE(FAILED(full->AddTitle(-1, &refused)));
+    LONG count = 0;
+    full->get_TitleCount(&count);
+    EXPECT_EQ(1, count);
+}
+
+TEST_F(ProjectFileTest, IDsOutsideTheirRangeAreRefused)
+{
+    for (const char* id : {"0", "-1", "2147483647", "2147483648", "99999999999999999999"}) {
+        SCOPED_TRACE(id);
+        Write(PathOf("range.dmsd"), std::string("<DSProject version=\"1\"><Titles><Title ID=\"") +
+                                        id + "\"/></Titles></DSProject>");
+        ExpectRefused(PathOf("range.dmsd"), E_INVALIDARG);
+        Write(PathOf("next.dmsd"),
+              std::string("<DSProject version=\"1\" nextID=\"") + id + "\"/>");
+        if (std::string(id) != "0" && std::string(id) != "-1")
+            ExpectRefused(PathOf("next.dmsd"), E_INVALIDARG);
+    }
+}
+
 TEST_F(ProjectFileTest, DeeplyNestedButtonsAreRefusedWithoutExhaustingTheStack)
 {
     std::string nested;
