@@ -8,6 +8,7 @@
 #include "SourcePanel.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,10 +20,14 @@ constexpr DWORD kOpaqueBlack = 0xFF000000;
 // fractions of the picture).
 RECT PanZoomPart(IXMLDOMNode* effect, const BgraImage& picture)
 {
-    double x = std::clamp(GetAttributeNumber(effect, L"x", 0.0), 0.0, 1.0);
-    double y = std::clamp(GetAttributeNumber(effect, L"y", 0.0), 0.0, 1.0);
-    double w = std::clamp(GetAttributeNumber(effect, L"width", 1.0), 0.0, 1.0 - x);
-    double h = std::clamp(GetAttributeNumber(effect, L"height", 1.0), 0.0, 1.0 - y);
+    auto fraction = [effect](const wchar_t* name, double fallback, double most) {
+        double value = GetAttributeNumber(effect, name, fallback);
+        return std::isfinite(value) ? std::clamp(value, 0.0, most) : std::min(fallback, most);
+    };
+    double x = fraction(L"x", 0.0, 1.0);
+    double y = fraction(L"y", 0.0, 1.0);
+    double w = fraction(L"width", 1.0, 1.0 - x);
+    double h = fraction(L"height", 1.0, 1.0 - y);
     RECT part{LONG(x * picture.Width()), LONG(y * picture.Height()),
               LONG((x + w) * picture.Width()), LONG((y + h) * picture.Height())};
     part.right = std::max(part.right, part.left + 1);

@@ -144,10 +144,13 @@ void BlendRotated(BgraImage& frame, const BgraImage& picture, double centreX, do
     double halfW = picture.Width() / 2.0;
     double halfH = picture.Height() / 2.0;
     double reach = std::hypot(halfW, halfH) + 1.0;
-    int x0 = std::max(0, int(centreX - reach));
-    int x1 = std::min(frame.Width(), int(centreX + reach) + 1);
-    int y0 = std::max(0, int(centreY - reach));
-    int y1 = std::min(frame.Height(), int(centreY + reach) + 1);
+    auto within = [](double position, int side) {
+        return std::isnan(position) ? 0 : int(std::clamp(position, 0.0, double(side)));
+    };
+    int x0 = within(centreX - reach, frame.Width());
+    int x1 = within(centreX + reach + 1.0, frame.Width());
+    int y0 = within(centreY - reach, frame.Height());
+    int y1 = within(centreY + reach + 1.0, frame.Height());
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
             // Turning the frame position back by the angle finds it in the picture.

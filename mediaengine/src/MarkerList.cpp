@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -21,6 +22,8 @@ HRESULT MarkerList::Add(double time, LONG kind, LONG* id)
 {
     if (!ValidTime(time) || !ValidKind(kind))
         return E_INVALIDARG;
+    if (m_nextId > kMaxId)
+        return E_UNEXPECTED;
     Entry entry{{m_nextId++, time, -1, kind}, {}};
     m_entries.push_back(entry);
     Sort();
@@ -143,9 +146,11 @@ LONG MarkerList::FindNear(double time, LONG kind, double tolerance) const
 HRESULT MarkerList::Restore(std::vector<Entry> entries)
 {
     LONG highest = 0;
+    std::set<LONG> ids;
     for (const Entry& entry : entries) {
         if (!ValidTime(entry.marker.dTime) || !ValidKind(entry.marker.lKind) ||
-            entry.marker.lID <= 0)
+            entry.marker.lID <= 0 || entry.marker.lID > kMaxId ||
+            !ids.insert(entry.marker.lID).second)
             return E_INVALIDARG;
         highest = std::max(highest, entry.marker.lID);
     }

@@ -10,6 +10,9 @@
 class MarkerList
 {
 public:
+    // Marker IDs run from 1 to kMaxId.
+    static constexpr LONG kMaxId = 0x7FFFFFFE;
+
     struct Entry
     {
         KVEMarker marker;
@@ -31,7 +34,8 @@ public:
     LONG FindNear(double time, LONG kind, double tolerance) const;
     LONG Total() const { return LONG(m_entries.size()); }
 
-    // Every marker in kind and time order, for saving; Restore takes them back as they were.
+    // Every marker in kind and time order, for saving; Restore takes them back as they were,
+    // and refuses markers of impossible values or of IDs out of range or given twice.
     const std::vector<Entry>& Entries() const { return m_entries; }
     HRESULT Restore(std::vector<Entry> entries);
 

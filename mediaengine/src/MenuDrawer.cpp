@@ -20,15 +20,26 @@ struct Extent
     int height;
 };
 
+// The pixels of a size in menu units (2 spans the frame), within what a picture can have.
 int PixelSide(double size, int frameSide)
 {
-    return std::clamp(int(std::lround(size / 2.0 * frameSide)), 1, kMaxImageSide);
+    double side = size / 2.0 * frameSide;
+    return std::isnan(side) ? 1 : int(std::lround(std::clamp(side, 1.0, double(kMaxImageSide))));
+}
+
+// A centre far outside the frame draws nothing wherever it is: keeping it near lets pixel
+// positions be whole numbers of the platform's size.
+double NearFrame(double centre)
+{
+    constexpr double kReach = 4.0 * kMaxImageSide;
+    return std::isnan(centre) ? -kReach : std::clamp(centre, -kReach, kReach);
 }
 
 // Menu coordinates (−1 … +1, y up) to the frame's pixels.
 Extent PixelExtent(const DrawnElement& element, const BgraImage& frame)
 {
-    return {(element.x + 1.0) / 2.0 * frame.Width(), (1.0 - element.y) / 2.0 * frame.Height(),
+    return {NearFrame((element.x + 1.0) / 2.0 * frame.Width()),
+            NearFrame((1.0 - element.y) / 2.0 * frame.Height()),
             PixelSide(element.width, frame.Width()), PixelSide(element.height, frame.Height())};
 }
 
@@ -81,9 +92,8 @@ void MaskCanvas(FrameRenderer& renderer, const DrawnElement& element, BgraImage&
 {
     BgraImage mask;
     BgraImage sized;
-    int width = std::clamp(int(std::lround(canvas.Width() * element.maskScaleX)), 1, kMaxImageSide);
-    int height =
-        std::clamp(int(std::lround(canvas.Height() * element.maskScaleY)), 1, kMaxImageSide);
+    int width = PixelSide(2.0 * element.maskScaleX, canvas.Width());
+    int height = PixelSide(2.0 * element.maskScaleY, canvas.Height());
     if (FAILED(renderer.RenderMediaFile(element.alphaMask, 0.0, mask)) ||
         FAILED(StretchImage(mask, width, height, sized)))
         return;
@@ -117,9 +127,8 @@ HRESULT DrawOverlay(FrameRenderer& renderer, const Production& production,
     if (element.source.empty())
         return S_OK;
     Extent extent = PixelExtent(element, frame);
-    int width = std::clamp(int(std::lround(extent.width * element.sourceScaleX)), 1, kMaxImageSide);
-    int height =
-        std::clamp(int(std::lround(extent.height * element.sourceScaleY)), 1, kMaxImageSide);
+    int width = PixelSide(2.0 * element.sourceScaleX, extent.width);
+    int height = PixelSide(2.0 * element.sourceScaleY, extent.height);
     BgraImage picture;
     if (SourcePicture(renderer, production, element, time, width, height, depth, picture) != S_OK)
         return S_OK;

@@ -139,6 +139,9 @@ HRESULT Production::DeletePanels(const LONG* entries, LONG count, BOOL byId)
 {
     if (count < 0 || (count > 0 && !entries))
         return E_POINTER;
+    // Each deleted source may leave a cut that joins its neighbours.
+    if (!IdsLeft(count))
+        return E_UNEXPECTED;
     std::vector<LONG> positions;
     for (LONG i = 0; i < count; ++i)
         positions.push_back(byId ? m_timeline.PositionOf(entries[i]) : entries[i]);

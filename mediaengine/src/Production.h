@@ -25,6 +25,9 @@ class Production final
       public ChangeSink
 {
 public:
+    // Panels, audio objects and element items share one range of IDs, 1 to kMaxId.
+    static constexpr LONG kMaxId = 0x7FFFFFFE;
+
     // IKVEProductionData
     HRESULT GetNumberOfPanels(LONG* count) override;
     HRESULT GetPanelBaseObject(LONG position, IBaseObject** panel) override;
@@ -166,6 +169,9 @@ private:
     Production() = default;
     ~Production() override;
 
+    // Whether count more IDs can be given; once kMaxId is given no more are.
+    bool IdsLeft(LONG count) const { return m_nextId <= kMaxId && kMaxId - m_nextId >= count - 1; }
+    // The next ID; IdsLeft(1) must hold.
     LONG NextId() { return m_nextId++; }
     HRESULT InsertSource(LONG position, Panel* panel, IUnknown** out);
     HRESULT AddAudioObject(IUnknown* audio, IUnknown** out);

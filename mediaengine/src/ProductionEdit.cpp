@@ -80,6 +80,8 @@ HRESULT Production::InsertSource(LONG position, Panel* panel, IUnknown** out)
 {
     if (out)
         *out = nullptr;
+    if (!IdsLeft(2))
+        return E_UNEXPECTED;
     CComPtr<TransitionPanel> cut = TransitionPanel::MakeCut();
     HRESULT hr = m_timeline.InsertSource(position, panel, cut);
     if (FAILED(hr))
@@ -140,6 +142,8 @@ HRESULT Production::AddTransition(LONG position, IUnknown* effectXml, IUnknown**
     CComQIPtr<IXMLDOMNode> effect(effectXml);
     if (!effect)
         return E_INVALIDARG;
+    if (!IdsLeft(1))
+        return E_UNEXPECTED;
     CComPtr<TransitionPanel> created;
     HRESULT hr = TransitionPanel::CreateFromEffect(effect, duration, created);
     if (SUCCEEDED(hr))
@@ -169,6 +173,8 @@ HRESULT Production::AddProductionAudio(BSTR file, LONG kind, double start, IUnkn
     placement.file = CComBSTR(file).Str();
     if (placement.file.empty() || !(start >= 0.0))
         return E_INVALIDARG;
+    if (!IdsLeft(1))
+        return E_UNEXPECTED;
     MediaInfo info = ProbeMediaFile(placement.file);
     if (FAILED(info.readResult))
         return ReportFileFailure(info.readResult, "ProbeMediaFile", placement.file);
@@ -188,6 +194,8 @@ HRESULT Production::AddProductionSmartAudio(BSTR file, LONG kind, double start, 
     placement.file = CComBSTR(file).Str();
     if (placement.file.empty() || !(start >= 0.0) || !(duration >= 0.0))
         return E_INVALIDARG;
+    if (!IdsLeft(1))
+        return E_UNEXPECTED;
     SmartAudioDescription track;
     HRESULT hr = ReadSmartAudioFile(placement.file, track);
     if (hr != S_OK)

@@ -33,7 +33,9 @@ Production::State Production::CurrentState() const
     state.frameRate = m_frameRate;
     state.is3D = m_is3D;
     state.useSourceAspect = m_useSourceAspect;
-    state.nextId = m_nextId;
+    // Once kMaxId is given none is left: the file names kMaxId, the highest it may, and the
+    // ID read back leaves none again.
+    state.nextId = std::min(m_nextId, kMaxId);
     return state;
 }
 

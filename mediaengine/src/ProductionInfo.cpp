@@ -197,6 +197,9 @@ HRESULT Production::AddElementItem(LONG elementId, LONG* itemId)
 {
     if (!itemId)
         return E_POINTER;
+    *itemId = 0;
+    if (!IdsLeft(1))
+        return E_UNEXPECTED;
     *itemId = NextId();
     m_elementItems[*itemId] = ElementItem::Create(elementId);
     return S_OK;

@@ -7,12 +7,29 @@
 #include "TransitionPanel.h"
 #include "XmlHelpers.h"
 
+#include "platform/Check.h"
+#include "platform/NativePath.h"
+#include "platform/StringConv.h"
+
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace {
 
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
+
+// Refuses the element with the reason on the error stack.
+HRESULT Refuse(const std::string& reason)
+{
+    LOG_HR(E_INVALIDARG, reason.c_str());
+    return E_INVALIDARG;
+}
+
+bool ValidId(LONG id)
+{
+    return id > 0 && id <= Production::kMaxId;
+}
 
 // The element children of a node with a name ("*" for all), in document order.
 std::vector<CComPtr<IXMLDOMNode>> Children(IXMLDOMNode* node, const wchar_t* name)
@@ -37,7 +54,8 @@ CComPtr<IXMLDOMNode> FirstChild(IXMLDOMNode* node, const wchar_t* name)
     return children.empty() ? nullptr : children.front();
 }
 
-// Reads attributes and remembers whether a required one was missing or not a number.
+// Reads attributes and remembers the first that was refused: a required one missing or not a
+// number, or a path longer than the file system takes.
 class Reader
 {
 public:
@@ -46,18 +64,26 @@ public:
     double Number(const wchar_t* name)
     {
         double value = GetAttributeNumber(m_node, name, kMissing);
-        m_valid = m_valid && std::isfinite(value);
+        Require(std::isfinite(value));
         return std::isfinite(value) ? value : 0.0;
     }
     double Number(const wchar_t* name, double fallback)
     {
-        return GetAttributeNumber(m_node, name, fallback);
+        double value = GetAttributeNumber(m_node, name, fallback);
+        return Require(std::isfinite(value)) ? value : fallback;
     }
     LONG Integer(const wchar_t* name)
     {
         double value = Number(name);
-        m_valid = m_valid && std::fabs(value) < 2147483648.0;
-        return LONG(value);
+        return Require(std::fabs(value) < 2147483648.0) ? LONG(value) : 0;
+    }
+    // A whole number of 32 bits without sign (a colour, a set of flags), or the fallback when
+    // the attribute is missing.
+    DWORD Unsigned(const wchar_t* name, DWORD fallback)
+    {
+        double value = Number(name, fallback);
+        bool whole = value >= 0.0 && value <= 4294967295.0 && value == std::floor(value);
+        return Require(whole) ? DWORD(value) : fallback;
     }
     bool Flag(const wchar_t* name, bool fallback)
     {
@@ -65,12 +91,31 @@ public:
         return text.empty() ? fallback : text == L"1";
     }
     std::wstring Text(const wchar_t* name) { return GetAttributeText(m_node, name); }
-    bool Valid() const { return m_valid; }
-    HRESULT Result() const { return m_valid ? S_OK : E_INVALIDARG; }
+    // A path the file system can take; an empty text when it cannot.
+    std::wstring Path(const wchar_t* name)
+    {
+        std::wstring path = Text(name);
+        HRESULT hr = CheckPathLength(path);
+        if (FAILED(hr) && SUCCEEDED(m_hr)) {
+            LOG_HR(hr, (WideToUtf8(name) + " is a path longer than the file system takes").c_str());
+            m_hr = hr;
+        }
+        return SUCCEEDED(hr) ? path : std::wstring();
+    }
+    bool Valid() const { return SUCCEEDED(m_hr); }
+    // S_OK, or the first refusal: E_INVALIDARG for a value, the file system's code for a path.
+    HRESULT Result() const { return m_hr; }
 
 private:
+    bool Require(bool holds)
+    {
+        if (!holds && SUCCEEDED(m_hr))
+            m_hr = E_INVALIDARG;
+        return holds;
+    }
+
     IXMLDOMNode* m_node;
-    bool m_valid = true;
+    HRESULT m_hr = S_OK;
 };
 
 HRESULT ReadEffect(IXMLDOMNode* element, Panel& panel)
@@ -83,7 +128,7 @@ HRESULT ReadSource(IXMLDOMNode* element, ProductionLoad& load, CComPtr<IBaseObje
 {
     Reader read(element);
     SourceRequest request;
-    request.file = read.Text(L"file");
+    request.file = read.Path(L"file");
     request.inPoint = read.Number(L"in");
     request.outPoint = read.Number(L"out");
     request.stereoType = read.Integer(L"stereo");
@@ -91,8 +136,8 @@ HRESULT ReadSource(IXMLDOMNode* element, ProductionLoad& load, CComPtr<IBaseObje
     request.nativeAudio = read.Flag(L"nativeAudio", true);
     LONG rotation = read.Integer(L"rotation");
     double volume = read.Number(L"volume", 1.0);
-    if (!read.Valid() || request.file.empty())
-        return E_INVALIDARG;
+    if (FAILED(read.Result()) || request.file.empty())
+        return FAILED(read.Result()) ? read.Result() : E_INVALIDARG;
     CComPtr<SourcePanel> source;
     HRESULT hr = SourcePanel::CreateRestored(request, rotation, load, source);
     if (SUCCEEDED(hr))
@@ -173,7 +218,7 @@ HRESULT ReadPanel(IXMLDOMNode* element, const Production::State& state, Producti
         return hr;
     Reader read(element);
     LONG id = read.Integer(L"id");
-    if (!read.Valid() || id <= 0)
+    if (!read.Valid() || !ValidId(id))
         return E_INVALIDARG;
     PanelOf(panel)->SetId(id);
     return name == L"Transition" ? S_OK : ReadEffect(element, *PanelOf(panel));
@@ -196,6 +241,9 @@ HRESULT ReadSubProductions(IXMLDOMNode* root, ProductionLoad& load, Production::
     for (const CComPtr<IXMLDOMNode>& entry :
          Children(FirstChild(root, L"SubProductions"), L"SubProduction")) {
         std::wstring moniker = GetAttributeText(entry, L"moniker");
+        if (state.subProductions.count(moniker))
+            return Refuse("two sub-productions are kept under the moniker \"" +
+                          WideToUtf8(moniker) + "\"");
         CComPtr<Production> nested = Production::Create();
         HRESULT hr = moniker.empty() ? E_INVALIDARG
                                      : nested->ReadXml(FirstChild(entry, L"Production"), load);
@@ -212,7 +260,7 @@ HRESULT ReadAudioEntry(IXMLDOMNode* entry, Production::State& state)
     AudioPlacement placed;
     placed.id = read.Integer(L"id");
     placed.kind = read.Integer(L"kind");
-    placed.file = read.Text(L"file");
+    placed.file = read.Path(L"file");
     placed.start = read.Number(L"start");
     placed.end = read.Number(L"end");
     placed.repeat = read.Flag(L"repeat", false);
@@ -220,7 +268,9 @@ HRESULT ReadAudioEntry(IXMLDOMNode* entry, Production::State& state)
     placed.fadeOut = read.Number(L"fadeOut", 0.0);
     placed.sound.native = read.Flag(L"nativeAudio", true);
     HRESULT hr = placed.sound.PutVolume(read.Number(L"volume", 1.0));
-    if (FAILED(hr) || !read.Valid() || placed.file.empty() || placed.id <= 0)
+    if (FAILED(read.Result()))
+        return read.Result();
+    if (FAILED(hr) || placed.file.empty() || !ValidId(placed.id))
         return E_INVALIDARG;
     CComBSTR name;
     entry->get_nodeName(&name);
@@ -264,6 +314,8 @@ HRESULT ReadMetaData(IXMLDOMNode* root, Production::State& state)
 {
     for (const CComPtr<IXMLDOMNode>& item : Children(FirstChild(root, L"MetaData"), L"Item")) {
         std::wstring name = GetAttributeText(item, L"name");
+        if (state.metadata.count(name))
+            return Refuse("two metadata items are named \"" + WideToUtf8(name) + "\"");
         CComPtr<IXMLDOMNode> copy;
         HRESULT hr =
             name.empty() ? E_INVALIDARG : CopyIntoNewDocument(FirstChild(item, L"*"), copy);
@@ -280,14 +332,15 @@ HRESULT ReadElementItems(IXMLDOMNode* root, Production::State& state)
         Reader read(item);
         LONG id = read.Integer(L"id");
         LONG elementId = read.Integer(L"elementId");
-        if (!read.Valid() || id <= 0)
+        if (!read.Valid() || !ValidId(id))
             return E_INVALIDARG;
         CComPtr<ElementItem> created = ElementItem::Create(elementId);
         CComPtr<IXMLDOMNode> effect = FirstChild(item, L"Effect");
         HRESULT hr = effect ? created->Effect().Put(effect) : S_OK;
         if (FAILED(hr))
             return hr;
-        state.elementItems[id] = created;
+        if (!state.elementItems.emplace(id, created).second)
+            return Refuse("the element item ID " + std::to_string(id) + " is given twice");
     }
     return S_OK;
 }
@@ -306,17 +359,17 @@ DrawnElement ReadDrawnElement(bool text, Reader& read)
     e.shownUntil = read.Number(L"shownUntil", 0.0);
     if (text) {
         e.label = read.Text(L"label");
-        e.colour = DWORD(read.Number(L"colour", 0xFFFFFFFF));
+        e.colour = read.Unsigned(L"colour", 0xFFFFFFFF);
         e.fontFamily = read.Text(L"font");
         e.fontSize = read.Number(L"fontSize", e.fontSize);
         e.bold = read.Flag(L"bold", false);
         e.italic = read.Flag(L"italic", false);
-        e.alignment = UINT(read.Number(L"alignment", e.alignment));
+        e.alignment = read.Unsigned(L"alignment", e.alignment);
     } else {
-        e.source = read.Text(L"source");
+        e.source = read.Path(L"source");
         e.sourceTime = read.Number(L"sourceTime", 0.0);
         e.still = read.Flag(L"still", false);
-        e.alphaMask = read.Text(L"alphaMask");
+        e.alphaMask = read.Path(L"alphaMask");
         e.sourceScaleX = read.Number(L"sourceScaleX", 1.0);
         e.sourceScaleY = read.Number(L"sourceScaleY", 1.0);
         e.maskScaleX = read.Number(L"maskScaleX", 1.0);
@@ -332,8 +385,8 @@ HRESULT ReadMenu(IXMLDOMNode* root, Production::State& state)
         node->get_nodeName(&name);
         Reader read(node);
         state.menu.elements.push_back(ReadDrawnElement(name == L"Text", read));
-        if (!read.Valid())
-            return E_INVALIDARG;
+        if (FAILED(read.Result()))
+            return read.Result();
     }
     return S_OK;
 }
@@ -348,8 +401,45 @@ HRESULT ReadInformation(IXMLDOMNode* root, Production::State& state)
     state.is3D = read.Flag(L"is3D", false);
     state.useSourceAspect = read.Flag(L"useSourceAspectRatio", true);
     bool known = version >= 1 && version <= kProductionXmlVersion;
-    if (!read.Valid() || !known || !(state.aspect > 0.0) || !(state.frameRate > 0.0))
+    if (!read.Valid() || !known || !(state.aspect > 0.0) || !(state.frameRate > 0.0) ||
+        state.nextId > Production::kMaxId)
         return E_INVALIDARG;
+    return S_OK;
+}
+
+// Panels, audio objects and element items share the production's IDs: each is given once.
+HRESULT CheckIdsGivenOnce(const Production::State& state)
+{
+    std::set<LONG> ids;
+    auto givenTwice = [&ids](LONG id, const char* kind) {
+        if (ids.insert(id).second)
+            return false;
+        Refuse(std::string("the ") + kind + " ID " + std::to_string(id) + " is given twice");
+        return true;
+    };
+    for (const CComPtr<IBaseObject>& panel : state.panels) {
+        if (givenTwice(PanelOf(panel)->Id(), "panel"))
+            return E_INVALIDARG;
+    }
+    for (const CComPtr<IUnknown>& audio : state.audio) {
+        if (givenTwice(PlacementOf(audio)->id, "audio"))
+            return E_INVALIDARG;
+    }
+    for (const auto& item : state.elementItems) {
+        if (givenTwice(item.first, "element item"))
+            return E_INVALIDARG;
+    }
+    return S_OK;
+}
+
+// Markers have IDs of their own: each is given once.
+HRESULT CheckMarkerIdsGivenOnce(const Production::State& state)
+{
+    std::set<LONG> ids;
+    for (const MarkerList::Entry& entry : state.markers) {
+        if (!ids.insert(entry.marker.lID).second)
+            return Refuse("the marker ID " + std::to_string(entry.marker.lID) + " is given twice");
+    }
     return S_OK;
 }
 
@@ -376,6 +466,10 @@ HRESULT ReadProductionXml(IXMLDOMNode* element, ProductionLoad& load, Production
         hr = ReadElementItems(element, read);
     if (SUCCEEDED(hr))
         hr = ReadMenu(element, read);
+    if (SUCCEEDED(hr))
+        hr = CheckIdsGivenOnce(read);
+    if (SUCCEEDED(hr))
+        hr = CheckMarkerIdsGivenOnce(read);
     if (SUCCEEDED(hr))
         state = std::move(read);
     return hr;
