@@ -6,10 +6,11 @@
 class TmpStr
 {
 public:
-    // printf rules; "%ls" takes a wide string argument.
+    // printf rules; "%ls" takes a wide string argument and "%s" a narrow one in UTF-8. A
+    // format that cannot be produced gives the empty text.
     TmpStr(const wchar_t* format, ...);
-    // The narrow format is widened first (formats up to 255 characters), then used with the
-    // same arguments as the wide constructor would.
+    // The narrow format (UTF-8) is widened first (formats up to 255 characters), then used
+    // with the same arguments as the wide constructor would.
     TmpStr(const char* format, ...);
     TmpStr(const TmpStr& other);
     TmpStr(TmpStr&& other) noexcept;

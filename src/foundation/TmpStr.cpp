@@ -22,20 +22,11 @@ wchar_t* Duplicate(const wchar_t* text)
     return copy;
 }
 
-// Measures the text first, then formats into a buffer of exactly that size.
+// Formats once, then keeps the text in a buffer of exactly its size. A format that cannot be
+// produced gives the empty text.
 wchar_t* FormatInto(const wchar_t* format, va_list args)
 {
-    va_list measuring;
-    va_copy(measuring, args);
-    int length = CountWideFormat(format, measuring);
-    va_end(measuring);
-    if (length < 0)
-        return Duplicate(L"");
-    auto* text = static_cast<wchar_t*>(std::malloc((length + 1) * sizeof(wchar_t)));
-    if (!text)
-        throw std::bad_alloc();
-    std::vswprintf(text, static_cast<size_t>(length) + 1, format, args);
-    return text;
+    return Duplicate(FormatWideV(format, args).c_str());
 }
 
 // The narrow format decoded from UTF-8 into a buffer of 256; longer formats are cut.
