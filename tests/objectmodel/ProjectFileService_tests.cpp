@@ -211,6 +211,16 @@ TEST_F(ProjectFileTest, AFailedSaveLeavesTheEarlierFileIntact)
         << "no temporary file is left behind";
 }
 
+TEST_F(ProjectFileTest, LeftoversOfInterruptedSavesNeverMakeASaveFail)
+{
+    for (int i = 0; i < 1000; ++i)
+        Write(PathOf(("project.dmsd.saving" + std::to_string(i)).c_str()), "");
+    ASSERT_EQ(S_OK, m_files->SaveProject(PathOf("project.dmsd"), RichProject()));
+    auto loaded = NewProject();
+    EXPECT_EQ(S_OK, m_files->LoadProject(PathOf("project.dmsd"), loaded));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()));
+}
+
 TEST_F(ProjectFileTest, SavingIntoAMissingFolderFails)
 {
     CComBSTR path(Utf8ToWide((m_folder / "missing" / "project.dmsd").string()));
@@ -297,8 +307,7 @@ TEST_F(ProjectFileTest, IDsOutsideTheirRangeAreRefused)
         Write(PathOf("range.dmsd"), std::string("<DSProject version=\"1\"><Titles><Title ID=\"") +
                                         id + "\"/></Titles></DSProject>");
         ExpectRefused(PathOf("range.dmsd"), E_INVALIDARG);
-        Write(PathOf("next.dmsd"),
-              std::string("<DSProject version=\"1\" nextID=\"") + id + "\"/>");
+        Write(PathOf("next.dmsd"), std::string("<DSProject version=\"1\" nextID=\"") + id + "\"/>");
         if (std::string(id) != "0" && std::string(id) != "-1")
             ExpectRefused(PathOf("next.dmsd"), E_INVALIDARG);
     }

@@ -88,10 +88,48 @@ TEST_F(ConfigTest, WriteOverADirectoryFailsAndKeepsTheOldValue)
 {
     CDSConfig config(File());
     ASSERT_EQ(config.SetNumber(DSConfig_DefaultAspect, 1), S_OK);
+    // What an earlier write left beside the file does not stand in the way.
     fs::create_directories(m_folder / "settings.ini.tmp" / "blocker");
-    EXPECT_TRUE(FAILED(config.SetNumber(DSConfig_DefaultAspect, 0)));
-    EXPECT_EQ(config.GetNumber(DSConfig_DefaultAspect), 1);
-    EXPECT_EQ(CDSConfig(File()).GetNumber(DSConfig_DefaultAspect), 1);
+    ASSERT_EQ(config.SetNumber(DSConfig_DefaultAspect, 0), S_OK);
+    fs::remove(m_folder / "settings.ini");
+    fs::create_directories(m_folder / "settings.ini" / "blocker");
+    EXPECT_TRUE(FAILED(config.SetNumber(DSConfig_DefaultAspect, 1)));
+    EXPECT_EQ(config.GetNumber(DSConfig_DefaultAspect), 0);
+}
+
+TEST_F(ConfigTest, LinesAndFilesLongerThanAnyTheSystemWritesArePassedOver)
+{
+    {
+        std::ofstream out(m_folder / "settings.ini", std::ios::binary);
+        out << "[settings]\n33=" << std::string(size_t(50) << 20, 'x') << "\n8=1\n";
+    }
+    CDSConfig config(File());
+    EXPECT_EQ(config.GetString(DSConfig_TempFolder), CComBSTR(L""));
+    // What lies beyond the first megabyte is not read either.
+    EXPECT_EQ(config.GetNumber(DSConfig_DefaultTVStandardSD), 0);
+    {
+        std::ofstream out(m_folder / "settings.ini", std::ios::binary);
+        out << "33=" << std::string(9000, 'y') << "\n8=1\n";
+    }
+    ASSERT_EQ(config.Reload(), S_OK);
+    EXPECT_EQ(config.GetString(DSConfig_TempFolder), CComBSTR(L""));
+    EXPECT_EQ(config.GetNumber(DSConfig_DefaultTVStandardSD), 1);
+}
+
+TEST_F(ConfigTest, StringsLongerThanAPathAreRefusedAndNothingIsStored)
+{
+    CDSConfig config(File());
+    std::wstring longest(4096, L'p');
+    ASSERT_EQ(config.SetString(DSConfig_TempFolder, longest.c_str()), S_OK);
+    EXPECT_EQ(config.SetString(DSConfig_TempFolder, (longest + L"p").c_str()),
+              HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    CDSConfig reader(File());
+    EXPECT_EQ(reader.GetString(DSConfig_TempFolder), CComBSTR(longest.c_str()));
+    // A path of backslashes, each written as two, still reads back.
+    std::wstring escaped(4096, L'\\');
+    ASSERT_EQ(config.SetString(DSConfig_NewTempFolder, escaped.c_str()), S_OK);
+    ASSERT_EQ(reader.Reload(), S_OK);
+    EXPECT_EQ(reader.GetString(DSConfig_NewTempFolder), CComBSTR(escaped.c_str()));
 }
 
 } // namespace

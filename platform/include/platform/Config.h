@@ -27,6 +27,8 @@ public:
 
     HRESULT SetBool(int key, bool value);
     HRESULT SetNumber(int key, LONG value);
+    // A string longer than a path can be (4096 bytes of UTF-8) is refused with
+    // HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE).
     HRESULT SetString(int key, const wchar_t* value);
     HRESULT SetCapability(int key, LONG subKey, LONG value);
 
