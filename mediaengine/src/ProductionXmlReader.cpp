@@ -31,19 +31,25 @@ bool ValidId(LONG id)
     return id > 0 && id <= Production::kMaxId;
 }
 
-// The element children of a node with a name ("*" for all), in document order.
+// The element children of a node with a name ("*" for all), in document order. The children
+// are walked one by one: no query is made of a document a user may have written.
 std::vector<CComPtr<IXMLDOMNode>> Children(IXMLDOMNode* node, const wchar_t* name)
 {
     std::vector<CComPtr<IXMLDOMNode>> children;
-    CComPtr<IXMLDOMNodeList> list;
-    if (!node || FAILED(node->selectNodes(CComBSTR(name), &list)) || !list)
+    CComPtr<IXMLDOMNode> child;
+    if (!node || node->get_firstChild(&child) != S_OK)
         return children;
-    LONG count = 0;
-    list->get_length(&count);
-    for (LONG i = 0; i < count; ++i) {
-        CComPtr<IXMLDOMNode> child;
-        if (list->get_item(i, &child) == S_OK)
+    bool any = std::wstring_view(name) == L"*";
+    while (child) {
+        DOMNodeType type = NODE_INVALID;
+        CComBSTR childName;
+        if (SUCCEEDED(child->get_nodeType(&type)) && type == NODE_ELEMENT &&
+            (any || (SUCCEEDED(child->get_nodeName(&childName)) && childName == name)))
             children.push_back(child);
+        CComPtr<IXMLDOMNode> next;
+        if (child->get_nextSibling(&next) != S_OK)
+            break;
+        child = next;
     }
     return children;
 }

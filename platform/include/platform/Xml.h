@@ -108,6 +108,11 @@ struct IXMLDOMNode : IUnknown
     // XPath 1.0 queries evaluated with this node as the context; a detached node's query sees
     // its own detached subtree only. Prefixes match names as written ("dt:dt"). A malformed
     // query, or one whose result is not a set of nodes, gives E_INVALIDARG.
+    // Cost: a step of child names ("Panels/SourceFile") costs what the children it passes;
+    // a descendant step ("//a", "descendant::a") costs the whole subtree, and a query with
+    // several ("//a//a") grows with the document's size times its depth (a document nested
+    // 10,000 deep takes seconds and gigabytes). The system's own readers make child steps
+    // only; a caller that queries documents it did not write should do the same.
     virtual HRESULT selectNodes(BSTR query, IXMLDOMNodeList** nodes) = 0;
     virtual HRESULT selectSingleNode(BSTR query, IXMLDOMNode** node) = 0;
 };
