@@ -77,8 +77,9 @@ public:
     ~CDSFileUtils() = default;
 
     // The folder of a kind, with subfolder appended when it is not empty; with create set the
-    // folder is made when missing (a failure to make it is returned). A kind outside the table
-    // leaves out unchanged and returns S_OK. DirMyVideos appends the subfolder once.
+    // folder is made when missing, and a failure to make it is returned as a failure code (the
+    // system's error number itself would read as success). A kind outside the table leaves out
+    // unchanged and returns S_OK. DirMyVideos appends the subfolder once.
     HRESULT GetDirectory(DirectoryType type, const wchar_t* subfolder, BSTR* out, bool create);
     HRESULT GetDirectory(DirectoryType type, const wchar_t* subfolder, CComBSTR& out,
                          bool create = false);
@@ -112,7 +113,8 @@ public:
     // "?" wildcards, any case) in name order; found receives folder + "/" + name of the first.
     // E_FINDFILE_NO_MORE_FILES when none matches.
     HRESULT FindFile(const wchar_t* pattern, BSTR* ppstrFoundFile);
-    // The next file of the search; E_FINDFILE_NO_MORE_FILES at its end.
+    // The next file of the search; E_FINDFILE_NO_MORE_FILES at its end. Folders are passed
+    // over here too, so that files named after a folder are found.
     HRESULT FindNextFileW(BSTR* ppstrFoundFile);
 
     // Deletes the files (not folders) matching a pattern in the temporary folder. S_FALSE
@@ -124,8 +126,8 @@ public:
     // No category: the logged files of every category whose rules hold (with wholeFolder
     // also those logged without flags). A category with wholeFolder: every file of that
     // subfolder of the temporary folder. A category alone: its logged files whose rules hold.
-    // S_FALSE when a file was kept because it lay outside the temporary folder or could not
-    // be deleted.
+    // S_OK when done, also when a file could not be deleted or lay outside the temporary
+    // folder (each such file is traced); E_ACCESSDENIED for a category that is no subfolder.
     HRESULT EraseTempFiles(const wchar_t* category, bool wholeFolder);
     // Empties the working subfolders of the temporary folder, then moves the temporary folder
     // to the one the user chose (configuration 34 → 33) when that folder exists.
@@ -135,7 +137,8 @@ public:
     // the temporary folder (made when missing), "CachedChapterStill_<name>_<inode high>
     // <inode low><device>_<seconds as %.2f with '-' for the point>.png", where name is the
     // source's file name without extension; logged for deletion after six days. S_FALSE (out
-    // untouched) when the source cannot be opened; E_POINTER for a null out.
+    // untouched) when the source cannot be opened; E_POINTER for a null out (a failure, where
+    // the system's invalid-parameter number would read as success).
     HRESULT ComposeChapterStillFilename(double seconds, const wchar_t* sourceFile,
                                         BSTR* pbstrFileName);
 

@@ -16,6 +16,7 @@
 #include "platform/WideFormat.h"
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 CDSFileUtils::FileLog CDSFileUtils::sm_FileLog;
@@ -150,7 +151,7 @@ bool ShouldDelete(const CDSFileUtils::FileInfo& file, bool force)
     if (file.flags == 0)
         return force;
     TempFileFacts facts;
-    if (!ReadTempFileFacts(file.path, facts)) {
+    if (!ReadTempFileFacts(file.path, std::time(nullptr), facts)) {
         TRACE_LINE("*** Could not open temp file: %s\n", WideToUtf8(file.path).c_str());
         return false;
     }
@@ -478,13 +479,19 @@ HRESULT CDSFileUtils::RecursiveEraseDirectory(const wchar_t* folder)
 HRESULT CDSFileUtils::EraseTempFiles(const wchar_t* category, bool wholeFolder)
 {
     KVUClearErrorStack();
-    if (!category || !*category)
-        return DeleteAllLogged(wholeFolder);
-    CHECK_HR(CheckCategory(category));
-    if (wholeFolder)
-        return EraseCategoryFolder(category);
-    auto logged = sm_FileLog.find(category);
-    return logged == sm_FileLog.end() ? S_OK : DeleteFiles(logged->second, false);
+    HRESULT hr = S_OK;
+    if (!category || !*category) {
+        hr = DeleteAllLogged(wholeFolder);
+    } else {
+        CHECK_HR(CheckCategory(category));
+        auto logged = sm_FileLog.find(category);
+        if (wholeFolder)
+            hr = EraseCategoryFolder(category);
+        else if (logged != sm_FileLog.end())
+            hr = DeleteFiles(logged->second, false);
+    }
+    // A file that stays has been traced; the clean-up itself succeeded.
+    return FAILED(hr) ? hr : S_OK;
 }
 
 HRESULT CDSFileUtils::EraseCategoryFolder(const wchar_t* category)

@@ -28,19 +28,20 @@ constexpr SizeRule kSizeRules[] = {
 
 } // namespace
 
-bool ReadTempFileFacts(const std::wstring& path, TempFileFacts& facts)
+bool ReadTempFileFacts(const std::wstring& path, std::time_t now, TempFileFacts& facts)
 {
     int fd = open(WideToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct statx info = {};
-    int failed = statx(fd, "", AT_EMPTY_PATH, STATX_SIZE | STATX_MTIME, &info);
+    int failed = statx(fd, "", AT_EMPTY_PATH, STATX_SIZE | STATX_BTIME | STATX_CTIME, &info);
     close(fd);
     if (failed)
         return false;
     facts.size = info.stx_size;
-    int64_t age = static_cast<int64_t>(std::time(nullptr)) - info.stx_mtime.tv_sec;
-    facts.ageDays = age / kSecondsPerDay;
+    bool born = (info.stx_mask & STATX_BTIME) != 0;
+    int64_t created = born ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+    facts.ageDays = (static_cast<int64_t>(now) - created) / kSecondsPerDay;
     return true;
 }
 

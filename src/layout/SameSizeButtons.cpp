@@ -145,14 +145,19 @@ HRESULT CDSMenuUtils::MakeButtonsSameSize(IDSMenuButton* pKeyButton)
     ULONG tag = GetTag(pKeyButton);
     if (tag & ButtonType_Command) {
         for (const CComPtr<IDSMenuButton>& spButton : GetButtonList(spMenu, ButtonType_Command)) {
-            if (!spButton.IsEqualObject(pKeyButton) && AreAlike(pKeyButton, spButton))
-                CHECK_HR_SHORT(MatchButton(pKeyButton, spButton, true));
+            if (!spButton.IsEqualObject(pKeyButton) && AreAlike(pKeyButton, spButton)) {
+                // The step that failed has said so: the failure is passed on without a line.
+                if (HRESULT hr = MatchButton(pKeyButton, spButton, true); FAILED(hr))
+                    return hr;
+            }
         }
     } else if (tag & ButtonType_Navigation) {
         for (const CComPtr<IDSMenuButton>& spButton :
              GetButtonList(spMenu, ButtonType_Navigation)) {
-            if (!spButton.IsEqualObject(pKeyButton) && LabelOf(spButton).empty())
-                CHECK_HR_SHORT(MatchButton(pKeyButton, spButton, false));
+            if (!spButton.IsEqualObject(pKeyButton) && LabelOf(spButton).empty()) {
+                if (HRESULT hr = MatchButton(pKeyButton, spButton, false); FAILED(hr))
+                    return hr;
+            }
         }
     }
     return S_OK;

@@ -175,9 +175,10 @@ void CCommandList::CopyEntriesFrom(const CCommandList& other)
     m_lCount = other.m_lCount;
 }
 
+// A value class reports its failures and leaves the caller's earlier messages on the stack:
+// every link lookup loads a list.
 HRESULT CCommandList::Init(IDSCommandList* pList)
 {
-    KVUClearErrorStack();
     CHECK_NULL(pList);
     m_spAttached = pList;
     Clear();

@@ -119,6 +119,8 @@ TEST_F(MakeButtonsSameSize, OverlayMissingOnOneSideFailsAtOnce)
     EXPECT_EQ(CDSMenuUtils::MakeButtonsSameSize(key), E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING);
     EXPECT_TRUE(StackHolds(KVUErrStr(E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING).Text()));
     EXPECT_TRUE(StackHolds(L"ResizeOverlay(ovlElem1.First(),ovlElem2.First())"));
+    // The code's text and the step that failed, and no further line for the same failure.
+    EXPECT_EQ(KVUGetErrorStack().size(), 2u);
     EXPECT_FLOAT_EQ(WidthOf(arrow), 0.3f);
 }
 

@@ -257,6 +257,17 @@ TEST(CommandListLoading, InitLoadsTheObjectsCommandsAndCommitWritesThemBack)
     EXPECT_EQ(other->stored.size(), 1u);
 }
 
+TEST(CommandListLoading, LoadingLeavesTheCallersErrorStackAlone)
+{
+    KVUClearErrorStack();
+    KVUReportError(L"the caller's failure");
+    CComPtr<FakeCommandList> store = FakeCommandList::Create();
+    store->stored.push_back({DiscCommand_PlayTitle, 4, 2, nullptr});
+    CCommandList list;
+    ASSERT_EQ(list.Init(store.p), S_OK);
+    EXPECT_TRUE(StackHolds(L"the caller's failure"));
+}
+
 TEST(CommandListLoading, InitWithoutAListChangesNothing)
 {
     CCommandList list = TitleThenMenu();

@@ -31,6 +31,21 @@ TEST_F(LinkReadingTest, JumpToAMainOrChapterMenuStopsTheSearchWhenAsked)
     EXPECT_EQ(CDSMenuUtils::GetLinkedTitle(button, nullptr, false), title.p);
 }
 
+TEST_F(LinkReadingTest, LookupsLeaveTheCallersErrorStackAlone)
+{
+    SetCommands(button, {Cmd(DiscCommand_JumpMenu, GetID(chapters)),
+                         Cmd(DiscCommand_PlayTitle, GetID(title), 1)});
+    model.AddLinkedButton(chapters, ButtonType_Home, main);
+    KVUClearErrorStack();
+    KVUReportError(L"an earlier step failed");
+    EXPECT_EQ(CDSMenuUtils::GetLinkedMenu(button), chapters.p);
+    EXPECT_EQ(CDSMenuUtils::GetLinkedTitle(button, nullptr, false), title.p);
+    EXPECT_TRUE(CDSMenuUtils::IsLinkedToTitle(button, GetID(title), false));
+    EXPECT_EQ(CDSMenuUtils::GetHomeMenu(chapters), main.p);
+    EXPECT_EQ(KVUGetErrorStack().size(), 1u);
+    EXPECT_TRUE(StackHolds(L"an earlier step failed"));
+}
+
 TEST_F(LinkReadingTest, PlayBeforeJumpHidesTheMenu)
 {
     SetCommands(button, {Cmd(DiscCommand_PlayTitle, GetID(title), 1),
