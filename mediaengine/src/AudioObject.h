@@ -10,6 +10,8 @@
 
 #include <string>
 
+class ElementWriter;
+
 // What every production audio object holds.
 struct AudioPlacement
 {
@@ -24,14 +26,32 @@ struct AudioPlacement
     AudioSettings sound;
 };
 
-template <class Derived, class... Extra>
-class AudioObjectBase
-    : public ComObject<Derived, IKVEAudioObject, IKVEAudioSource, IKVEAudioSubObject, Extra...>
+// The engine's view of an audio object, beside its COM interfaces: what differs between kinds
+// is asked of the object itself.
+class AudioObject
 {
 public:
+    virtual ~AudioObject() = default;
+
     const AudioPlacement& Placement() const { return m_placement; }
     AudioPlacement& Placement() { return m_placement; }
+    // The name of its element in a production file, and what it keeps there beyond its
+    // placement.
+    virtual const wchar_t* XmlName() const = 0;
+    virtual HRESULT WriteXml(ElementWriter&) const { return S_OK; }
 
+protected:
+    explicit AudioObject(AudioPlacement placement) : m_placement(std::move(placement)) {}
+
+    AudioPlacement m_placement;
+};
+
+template <class Derived, class... Extra>
+class AudioObjectBase
+    : public ComObject<Derived, IKVEAudioObject, IKVEAudioSource, IKVEAudioSubObject, Extra...>,
+      public AudioObject
+{
+public:
     HRESULT get_VolumeLevel(double* level) override { return m_placement.sound.GetVolume(level); }
     HRESULT put_VolumeLevel(double level) override { return m_placement.sound.PutVolume(level); }
     HRESULT get_UseNativeAudio(VARIANT_BOOL* use) override
@@ -76,7 +96,7 @@ public:
     HRESULT put_FadeOut(double seconds) override { return PutTime(m_placement.fadeOut, seconds); }
 
 protected:
-    explicit AudioObjectBase(AudioPlacement placement) : m_placement(std::move(placement)) {}
+    explicit AudioObjectBase(AudioPlacement placement) : AudioObject(std::move(placement)) {}
 
 private:
     static HRESULT PutTime(double& target, double seconds)
@@ -86,12 +106,13 @@ private:
         target = seconds;
         return S_OK;
     }
-
-    AudioPlacement m_placement;
 };
 
 class ProductionAudio : public AudioObjectBase<ProductionAudio>
 {
+public:
+    const wchar_t* XmlName() const override { return L"ProductionAudio"; }
+
 private:
     friend ComObject<ProductionAudio, IKVEAudioObject, IKVEAudioSource, IKVEAudioSubObject>;
     explicit ProductionAudio(AudioPlacement placement) : AudioObjectBase(std::move(placement)) {}
@@ -108,6 +129,8 @@ public:
     }
 
     const SmartAudioDescription& Track() const { return m_track; }
+    const wchar_t* XmlName() const override { return L"SmartAudio"; }
+    HRESULT WriteXml(ElementWriter& out) const override;
 
 private:
     friend ComObject<SmartAudio, IKVEAudioObject, IKVEAudioSource, IKVEAudioSubObject,
@@ -119,5 +142,7 @@ private:
     SmartAudioDescription m_track;
 };
 
+// The audio object of ours behind an object, or null.
+AudioObject* AudioOf(IUnknown* audio);
 // The placement behind an audio object of ours, or null.
 AudioPlacement* PlacementOf(IUnknown* audio);

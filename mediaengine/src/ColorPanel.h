@@ -16,6 +16,10 @@ public:
     // red << 16 | green << 8 | blue.
     DWORD Color() const { return m_colour; }
 
+    HRESULT WriteXml(ElementWriter& out) const override;
+    HRESULT Render(FrameRenderer& renderer, const Production& production, double time,
+                   BgraImage& frame, int depth) const override;
+
 private:
     friend ComObject<ColorPanel, IBaseObject, IKVEEffectInfo, IKVESolidColor>;
     ColorPanel(DWORD colour, double duration) : m_colour(colour & 0xFFFFFF), m_duration(duration) {}

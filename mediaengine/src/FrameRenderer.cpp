@@ -1,10 +1,8 @@
 #include "FrameRenderer.h"
 
-#include "ColorPanel.h"
 #include "ImageOps.h"
 #include "MenuDrawer.h"
 #include "Production.h"
-#include "ProductionPanel.h"
 #include "SourcePanel.h"
 
 #include <algorithm>
@@ -97,22 +95,7 @@ HRESULT FrameRenderer::RenderTimeline(const Production& production, double time,
 HRESULT FrameRenderer::RenderPanel(const Production& production, Panel* panel, double time,
                                    BgraImage& frame, int depth)
 {
-    double local = std::max(0.0, time - panel->Start());
-    if (auto* colour = dynamic_cast<ColorPanel*>(panel)) {
-        frame.Fill(kOpaqueBlack | colour->Color());
-        return S_OK;
-    }
-    if (auto* nested = dynamic_cast<ProductionPanel*>(panel)) {
-        BgraImage inner;
-        HRESULT hr = Render(nested->Production(), nested->Offset() + local, frame.Width(),
-                            frame.Height(), inner, depth + 1);
-        if (SUCCEEDED(hr))
-            frame = std::move(inner);
-        return hr;
-    }
-    if (auto* source = dynamic_cast<SourcePanel*>(panel))
-        return RenderSource(production, *source, local, frame, depth);
-    return S_OK;
+    return panel->Render(*this, production, std::max(0.0, time - panel->Start()), frame, depth);
 }
 
 HRESULT FrameRenderer::RenderSource(const Production& production, const SourcePanel& source,

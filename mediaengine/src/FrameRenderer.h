@@ -26,14 +26,16 @@ public:
     // file's frame), at its own size and shape.
     HRESULT RenderMediaFile(const std::wstring& path, double time, BgraImage& picture);
 
+    // A source panel's picture at a time of its own, placed in the production's frame.
+    HRESULT RenderSource(const Production& production, const SourcePanel& source, double time,
+                         BgraImage& frame, int depth);
+
     TextRenderer& Text() { return m_text; }
 
 private:
     HRESULT RenderTimeline(const Production& production, double time, BgraImage& frame, int depth);
     HRESULT RenderPanel(const Production& production, Panel* panel, double time, BgraImage& frame,
                         int depth);
-    HRESULT RenderSource(const Production& production, const SourcePanel& source, double time,
-                         BgraImage& frame, int depth);
     HRESULT RenderMedia(const std::wstring& path, bool still, double time, BgraImage& picture);
     HRESULT SourcePicture(const SourcePanel& source, double sourceTime, BgraImage& picture,
                           int depth);

@@ -13,6 +13,23 @@ namespace {
 // Nesting deeper than this is not a menu anyone made.
 constexpr int kMaxDepth = 32;
 
+// The results of a run of getters: the first failure is kept, so that a menu that cannot be
+// read whole is not drawn in part.
+class Results
+{
+public:
+    Results& operator+=(HRESULT hr)
+    {
+        if (SUCCEEDED(m_hr))
+            m_hr = hr;
+        return *this;
+    }
+    HRESULT Value() const { return FAILED(m_hr) ? m_hr : S_OK; }
+
+private:
+    HRESULT m_hr = S_OK;
+};
+
 DWORD ArgbOfColorref(COLORREF colour, double opacity)
 {
     DWORD alpha = DWORD(std::clamp(opacity, 0.0, 1.0) * 255.0 + 0.5);
@@ -30,14 +47,15 @@ UINT PlacementOfAlignment(LONG code)
     return columns[(code - 1) % 3] | rows[(code - 1) / 3] | DT_WORDBREAK;
 }
 
-void ReadCommon(IDSMenuElement* element, double offsetX, double offsetY, DrawnElement& drawn)
+HRESULT ReadCommon(IDSMenuElement* element, double offsetX, double offsetY, DrawnElement& drawn)
 {
     float x = 0, y = 0, width = 0, height = 0, rotation = 0, opacity = 1;
-    element->GetPosition(&x, &y);
-    element->GetSize(&width, &height);
-    element->get_Rotation(&rotation);
-    element->get_Opacity(&opacity);
-    element->GetEffectInterval(&drawn.shownFrom, &drawn.shownUntil);
+    Results read;
+    read += element->GetPosition(&x, &y);
+    read += element->GetSize(&width, &height);
+    read += element->get_Rotation(&rotation);
+    read += element->get_Opacity(&opacity);
+    read += element->GetEffectInterval(&drawn.shownFrom, &drawn.shownUntil);
     drawn.x = offsetX + x;
     drawn.y = offsetY + y;
     drawn.width = width;
@@ -45,35 +63,39 @@ void ReadCommon(IDSMenuElement* element, double offsetX, double offsetY, DrawnEl
     // The model turns counter-clockwise, the renderer clockwise.
     drawn.rotation = -rotation;
     drawn.opacity = opacity;
+    return read.Value();
 }
 
-void ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
+HRESULT ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
 {
     CComBSTR source, mask;
-    overlay->get_Source(&source);
-    overlay->get_AlphaMask(&mask);
     VARIANT_BOOL still = VARIANT_FALSE;
-    overlay->get_StillImage(&still);
-    overlay->get_InPoint(&drawn.sourceTime);
-    overlay->GetSourceScale(&drawn.sourceScaleX, &drawn.sourceScaleY);
-    overlay->GetMaskSize(&drawn.maskScaleX, &drawn.maskScaleY);
+    Results read;
+    read += overlay->get_Source(&source);
+    read += overlay->get_AlphaMask(&mask);
+    read += overlay->get_StillImage(&still);
+    read += overlay->get_InPoint(&drawn.sourceTime);
+    read += overlay->GetSourceScale(&drawn.sourceScaleX, &drawn.sourceScaleY);
+    read += overlay->GetMaskSize(&drawn.maskScaleX, &drawn.maskScaleY);
     drawn.kind = DrawnElement::Kind::Overlay;
     drawn.source = source.Str();
     drawn.alphaMask = mask.Str();
     drawn.still = still != VARIANT_FALSE;
+    return read.Value();
 }
 
-void ReadText(IDSMenuText* text, DrawnElement& drawn)
+HRESULT ReadText(IDSMenuText* text, DrawnElement& drawn)
 {
     CComBSTR label, face;
-    text->get_Label(&label);
-    text->get_FontName(&face);
     float size = 0.1f;
-    text->get_FontSize(&size);
     COLORREF colour = RGB(255, 255, 255);
-    text->GetColor(TextColour_Face, &colour);
     LONG alignment = TextAlign_Center;
-    text->get_Alignment(&alignment);
+    Results read;
+    read += text->get_Label(&label);
+    read += text->get_FontName(&face);
+    read += text->get_FontSize(&size);
+    read += text->GetColor(TextColour_Face, &colour);
+    read += text->get_Alignment(&alignment);
     drawn.kind = DrawnElement::Kind::Text;
     drawn.label = label.Str();
     if (!face.IsEmpty())
@@ -82,6 +104,7 @@ void ReadText(IDSMenuText* text, DrawnElement& drawn)
     drawn.fontSize = size / 2.0;
     drawn.colour = ArgbOfColorref(colour, drawn.opacity);
     drawn.alignment = PlacementOfAlignment(alignment);
+    return read.Value();
 }
 
 HRESULT ReadList(IDSMenuElementList* list, double offsetX, double offsetY, int depth,
@@ -95,16 +118,18 @@ HRESULT ReadList(IDSMenuElementList* list, double offsetX, double offsetY, int d
         if (FAILED(hr))
             break;
         DrawnElement drawn;
-        ReadCommon(element, offsetX, offsetY, drawn);
+        hr = ReadCommon(element, offsetX, offsetY, drawn);
+        if (FAILED(hr))
+            break;
         if (CComQIPtr<IDSMenuButton> button{element.p}) {
             CComQIPtr<IDSMenuElementList> children(button.p);
             if (children)
                 hr = ReadList(children, drawn.x, drawn.y, depth + 1, snapshot);
         } else if (CComQIPtr<IDSMenuOverlay> overlay{element.p}) {
-            ReadOverlay(overlay, drawn);
+            hr = ReadOverlay(overlay, drawn);
             snapshot.elements.push_back(drawn);
         } else if (CComQIPtr<IDSMenuText> text{element.p}) {
-            ReadText(text, drawn);
+            hr = ReadText(text, drawn);
             snapshot.elements.push_back(drawn);
         }
     }

@@ -10,6 +10,13 @@
 
 #include "platform/ComObject.h"
 
+#include <string>
+
+class BgraImage;
+class ElementWriter;
+class FrameRenderer;
+class Production;
+
 // The production side of a panel: told when a panel changes so that the time line is laid out
 // again and the change is reported.
 class ChangeSink
@@ -33,7 +40,9 @@ struct AudioSettings
     HRESULT PutNative(VARIANT_BOOL use);
 };
 
-// The engine's view of a panel, beside its COM interfaces.
+// The engine's view of a panel, beside its COM interfaces. What differs between kinds of
+// panel is asked of the panel itself, one operation per concern, so that a new kind is one
+// new class.
 class Panel
 {
 public:
@@ -45,6 +54,17 @@ public:
     virtual IBaseObject* Base() = 0;
     // The production the panel plays, borrowed; null for a panel that plays none.
     virtual IUnknown* NestedProduction() const { return nullptr; }
+    // What a production file keeps of the panel beyond its ID: its attributes, its effect and
+    // any further children, written on its element.
+    virtual HRESULT WriteXml(ElementWriter& out) const = 0;
+    // Draws the panel at a time of its own (seconds from its start) over frame, which is the
+    // production's frame; a panel that shows nothing of its own leaves the frame as it is.
+    virtual HRESULT Render(FrameRenderer&, const Production&, double, BgraImage&, int) const
+    {
+        return S_OK;
+    }
+    // The file the panel plays when that file is gone; empty otherwise.
+    virtual std::wstring MissingFile() const { return {}; }
 
     LONG Id() const { return m_id; }
     double Start() const { return m_start; }

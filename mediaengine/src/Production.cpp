@@ -1,13 +1,11 @@
 #include "Production.h"
 #include "OutValue.h"
 
-#include "ProductionPanel.h"
-#include "SourcePanel.h"
+#include "TransitionPanel.h"
 
 #include "platform/Variant.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 
 namespace {
@@ -25,9 +23,14 @@ HRESULT MakeStringArray(const std::vector<std::wstring>& texts, VARIANT* names)
     SAFEARRAY* array = SafeArrayCreateVector(VT_BSTR, 0, ULONG(texts.size()));
     if (!array)
         return E_OUTOFMEMORY;
-    for (LONG i = 0; i < LONG(texts.size()); ++i) {
+    HRESULT hr = S_OK;
+    for (LONG i = 0; SUCCEEDED(hr) && i < LONG(texts.size()); ++i) {
         CComBSTR text(texts[size_t(i)]);
-        SafeArrayPutElement(array, &i, text.m_str);
+        hr = SafeArrayPutElement(array, &i, text.m_str);
+    }
+    if (FAILED(hr)) {
+        SafeArrayDestroy(array);
+        return hr;
     }
     names->vt = VT_ARRAY | VT_BSTR;
     names->parray = array;
@@ -38,6 +41,20 @@ void AddIfNew(std::vector<std::wstring>& names, const std::wstring& name)
 {
     if (std::find(names.begin(), names.end(), name) == names.end())
         names.push_back(name);
+}
+
+// Adds the names of an array of strings that are not there yet.
+HRESULT AddNewNames(SAFEARRAY* array, std::vector<std::wstring>& names)
+{
+    LONG upper = -1;
+    HRESULT hr = SafeArrayGetUBound(array, 1, &upper);
+    for (LONG k = 0; SUCCEEDED(hr) && k <= upper; ++k) {
+        CComBSTR name;
+        hr = SafeArrayGetElement(array, &k, &name);
+        if (SUCCEEDED(hr))
+            AddIfNew(names, name.Str());
+    }
+    return hr;
 }
 
 } // namespace
@@ -229,25 +246,17 @@ HRESULT Production::GetMissingSourceFileNames(LONG firstPanel, LONG panelCount,
     std::vector<std::wstring> missing;
     for (LONG i = firstPanel; i < last; ++i) {
         Panel* panel = m_timeline.At(i);
-        IUnknown* nested = nullptr;
-        if (auto* source = dynamic_cast<SourcePanel*>(panel)) {
-            if (!source->FileExists())
-                AddIfNew(missing, source->FileName());
-            nested = source->NestedProduction();
-        } else if (auto* moniker = dynamic_cast<ProductionPanel*>(panel)) {
-            nested = moniker->Production();
-        }
-        CComQIPtr<IKVEProductionData> inner(nested);
+        if (std::wstring file = panel->MissingFile(); !file.empty())
+            AddIfNew(missing, file);
+        CComQIPtr<IKVEProductionData> inner(panel->NestedProduction());
         if (searchNested == VARIANT_FALSE || !inner)
             continue;
         CComVariant innerNames;
-        if (inner->GetMissingSourceFileNames(0, 0, VARIANT_TRUE, &innerNames) == S_OK) {
-            for (LONG k = 0; k < LONG(innerNames.parray->rgsabound[0].cElements); ++k) {
-                CComBSTR name;
-                SafeArrayGetElement(innerNames.parray, &k, &name);
-                AddIfNew(missing, name.Str());
-            }
-        }
+        HRESULT hr = inner->GetMissingSourceFileNames(0, 0, VARIANT_TRUE, &innerNames);
+        if (hr == S_OK)
+            hr = AddNewNames(innerNames.parray, missing);
+        if (FAILED(hr))
+            return hr;
     }
     HRESULT hr = MakeStringArray(missing, names);
     return FAILED(hr) ? hr : (missing.empty() ? S_FALSE : S_OK);

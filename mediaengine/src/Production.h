@@ -155,8 +155,9 @@ public:
         bool useSourceAspect = true;
         LONG nextId = 1;
     };
-    // The state as it stands, sharing the production's objects.
-    State CurrentState() const;
+    // The state as it stands, sharing the production's objects; fails when the menu it draws
+    // cannot be read.
+    HRESULT CurrentState(State& state) const;
 
     // Reads a production file, or a "Production" element, as one level of a load that may
     // nest further productions; what it refuses is reported on the error stack.

@@ -29,21 +29,19 @@ bool HasElement(SAFEARRAY* array, LONG index)
 }
 
 // Element i of an optional array of numbers, or the fallback when the array is missing or
-// shorter.
-template <class T> T ElementOr(SAFEARRAY* array, LONG index, T fallback)
+// shorter; an element that does not read as a T fails.
+template <class T> HRESULT ElementOr(SAFEARRAY* array, LONG index, T fallback, T& value)
 {
-    T value = fallback;
-    if (!HasElement(array, index) || FAILED(SafeArrayGetElement(array, &index, &value)))
-        return fallback;
-    return value;
+    value = fallback;
+    return HasElement(array, index) ? SafeArrayGetElement(array, &index, &value) : S_OK;
 }
 
-std::wstring StringElement(SAFEARRAY* array, LONG index)
+HRESULT StringElement(SAFEARRAY* array, LONG index, std::wstring& value)
 {
     CComBSTR text;
-    if (HasElement(array, index))
-        SafeArrayGetElement(array, &index, &text);
-    return text.Str();
+    HRESULT hr = HasElement(array, index) ? SafeArrayGetElement(array, &index, &text) : S_OK;
+    value = text.Str();
+    return hr;
 }
 
 // Keeps names with a protocol as they are, else reads "file://" names as plain paths.
@@ -252,11 +250,19 @@ HRESULT Production::Add3DSourceFiles(SAFEARRAY* files, SAFEARRAY* sourceTypes,
     std::vector<CComPtr<SourcePanel>> panels;
     for (LONG i = 0; i <= upper; ++i) {
         SourceRequest request;
-        request.file = LocalName(StringElement(files, i), withProtocol != VARIANT_FALSE);
-        request.stereoType = ElementOr<LONG>(sourceTypes, i, ENM_3DSOURCE_2D);
-        request.leftEyeFirst = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VARIANT_TRUE) != 0;
+        std::wstring file;
+        VARIANT_BOOL leftFirst = VARIANT_TRUE;
+        HRESULT hr = StringElement(files, i, file);
+        if (SUCCEEDED(hr))
+            hr = ElementOr<LONG>(sourceTypes, i, ENM_3DSOURCE_2D, request.stereoType);
+        if (SUCCEEDED(hr))
+            hr = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VARIANT_TRUE, leftFirst);
+        if (FAILED(hr))
+            return hr;
+        request.file = LocalName(file, withProtocol != VARIANT_FALSE);
+        request.leftEyeFirst = leftFirst != VARIANT_FALSE;
         CComPtr<SourcePanel> panel;
-        HRESULT hr = CreateSourcePanel(request, panel);
+        hr = CreateSourcePanel(request, panel);
         if (FAILED(hr))
             return hr;
         panels.push_back(panel);

@@ -18,9 +18,9 @@ constexpr HRESULT kInvalidData = HRESULT_FROM_WIN32(13); // ERROR_INVALID_DATA
 
 } // namespace
 
-Production::State Production::CurrentState() const
+HRESULT Production::CurrentState(State& state) const
 {
-    State state;
+    state = State();
     for (LONG i = 0; i < m_timeline.Count(); ++i)
         state.panels.push_back(m_timeline.ObjectAt(i));
     state.audio = m_audio;
@@ -28,7 +28,7 @@ Production::State Production::CurrentState() const
     state.subProductions = m_subProductions;
     state.metadata = m_metadata;
     state.elementItems = m_elementItems;
-    SnapshotMenu(state.menu);
+    HRESULT hr = SnapshotMenu(state.menu);
     state.aspect = m_aspect;
     state.frameRate = m_frameRate;
     state.is3D = m_is3D;
@@ -36,7 +36,7 @@ Production::State Production::CurrentState() const
     // Once kMaxId is given none is left: the file names kMaxId, the highest it may, and the
     // ID read back leaves none again.
     state.nextId = std::min(m_nextId, kMaxId);
-    return state;
+    return hr;
 }
 
 HRESULT Production::TakeState(State state)
@@ -80,7 +80,9 @@ HRESULT Production::TakeState(State state)
 
 HRESULT Production::SaveToXml(IXMLDOMNode* parent)
 {
-    return WriteProductionXml(CurrentState(), parent);
+    State state;
+    HRESULT hr = CurrentState(state);
+    return FAILED(hr) ? hr : WriteProductionXml(state, parent);
 }
 
 HRESULT Production::ReadXml(IXMLDOMNode* element, ProductionLoad& load)

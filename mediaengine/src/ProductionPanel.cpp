@@ -1,4 +1,6 @@
 #include "ProductionPanel.h"
+#include "ElementWriter.h"
+#include "FrameRenderer.h"
 #include "OutValue.h"
 
 #include "model/KVEProductionData.h"
@@ -21,6 +23,29 @@ double ProductionDuration(IUnknown* production)
     if (info)
         info->get_Duration(&duration);
     return duration;
+}
+
+HRESULT ProductionPanel::WriteXml(ElementWriter& out) const
+{
+    return out.Copy(Effect().Node())
+        .Text(L"moniker", m_moniker)
+        .Number(L"offset", m_offset)
+        .Number(L"duration", m_duration)
+        .Number(L"volume", m_audio.volume)
+        .Flag(L"nativeAudio", m_audio.native)
+        .Result();
+}
+
+// The nested production's frame at the offset plus the time replaces the frame.
+HRESULT ProductionPanel::Render(FrameRenderer& renderer, const ::Production&, double time,
+                                BgraImage& frame, int depth) const
+{
+    BgraImage inner;
+    HRESULT hr = renderer.Render(m_production, m_offset + time, frame.Width(), frame.Height(),
+                                 inner, depth + 1);
+    if (SUCCEEDED(hr))
+        frame = std::move(inner);
+    return hr;
 }
 
 ProductionPanel::ProductionPanel(std::wstring moniker, IUnknown* production, double offset,

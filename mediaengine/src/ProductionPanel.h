@@ -26,6 +26,9 @@ public:
     const std::wstring& Moniker() const { return m_moniker; }
     IUnknown* Production() const { return m_production; }
     IUnknown* NestedProduction() const override { return m_production; }
+    HRESULT WriteXml(ElementWriter& out) const override;
+    HRESULT Render(FrameRenderer& renderer, const ::Production& production, double time,
+                   BgraImage& frame, int depth) const override;
     double Offset() const { return m_offset; }
     // The duration as set; 0 follows the nested production.
     double SetLength() const { return m_duration; }

@@ -1,9 +1,6 @@
 #include "ProductionXmlWriter.h"
 
-#include "ColorPanel.h"
-#include "ProductionPanel.h"
-#include "SourcePanel.h"
-#include "TransitionPanel.h"
+#include "ElementWriter.h"
 #include "XmlHelpers.h"
 
 namespace {
@@ -25,59 +22,16 @@ private:
     HRESULT Information(const Production::State& state, IXMLDOMElement* root);
     HRESULT Panels(const Production::State& state, IXMLDOMElement* root);
     HRESULT Panel(IBaseObject* object, IXMLDOMElement* panels);
-    HRESULT Source(const SourcePanel& source, IXMLDOMElement* element);
-    HRESULT Transition(const TransitionPanel& transition, IXMLDOMElement* element);
     HRESULT SubProductions(const Production::State& state, IXMLDOMElement* root);
     HRESULT Audio(const Production::State& state, IXMLDOMElement* root);
     HRESULT Markers(const Production::State& state, IXMLDOMElement* root);
     HRESULT MetaData(const Production::State& state, IXMLDOMElement* root);
     HRESULT ElementItems(const Production::State& state, IXMLDOMElement* root);
     HRESULT Menu(const MenuSnapshot& menu, IXMLDOMElement* root);
-    HRESULT Copy(IXMLDOMNode* node, IXMLDOMNode* parent);
+    ElementWriter Attributes(IXMLDOMElement* element) { return ElementWriter(m_document, element); }
 
     IXMLDOMDocument* m_document;
 };
-
-HRESULT SetFlag(IXMLDOMElement* element, const wchar_t* name, bool value)
-{
-    return SetAttributeText(element, name, value ? L"1" : L"0");
-}
-
-// Sets attributes in order, stopping at the first failure.
-class Attributes
-{
-public:
-    explicit Attributes(IXMLDOMElement* element) : m_element(element) {}
-    Attributes& Text(const wchar_t* name, const std::wstring& value)
-    {
-        if (SUCCEEDED(m_hr))
-            m_hr = SetAttributeText(m_element, name, value);
-        return *this;
-    }
-    Attributes& Number(const wchar_t* name, double value)
-    {
-        if (SUCCEEDED(m_hr))
-            m_hr = SetAttributeNumber(m_element, name, value);
-        return *this;
-    }
-    Attributes& Flag(const wchar_t* name, bool value)
-    {
-        if (SUCCEEDED(m_hr))
-            m_hr = SetFlag(m_element, name, value);
-        return *this;
-    }
-    HRESULT Result() const { return m_hr; }
-
-private:
-    IXMLDOMElement* m_element;
-    HRESULT m_hr = S_OK;
-};
-
-HRESULT Writer::Copy(IXMLDOMNode* node, IXMLDOMNode* parent)
-{
-    // A node of another document is copied in by appending it.
-    return node ? parent->appendChild(node, nullptr) : S_OK;
-}
 
 HRESULT Writer::Production(const Production::State& state, IXMLDOMNode* parent)
 {
@@ -130,62 +84,11 @@ HRESULT Writer::Panel(IBaseObject* object, IXMLDOMElement* panels)
                                                 L"ProductionMoniker", L"Transition"};
     CComPtr<IXMLDOMElement> element;
     HRESULT hr = Element(panels, kNames[panel->Kind()], element);
-    if (SUCCEEDED(hr))
-        hr = Attributes(element).Number(L"id", panel->Id()).Result();
-    if (SUCCEEDED(hr) && panel->Kind() != KVE_PANEL_TRANSITION)
-        hr = Copy(panel->Effect().Node(), element);
     if (FAILED(hr))
         return hr;
-    if (auto* source = dynamic_cast<SourcePanel*>(panel))
-        return Source(*source, element);
-    if (auto* transition = dynamic_cast<TransitionPanel*>(panel))
-        return Transition(*transition, element);
-    if (auto* colour = dynamic_cast<ColorPanel*>(panel))
-        return Attributes(element)
-            .Number(L"color", colour->Color())
-            .Number(L"duration", colour->Duration())
-            .Result();
-    auto* nested = static_cast<ProductionPanel*>(panel);
-    return Attributes(element)
-        .Text(L"moniker", nested->Moniker())
-        .Number(L"offset", nested->Offset())
-        .Number(L"duration", nested->SetLength())
-        .Number(L"volume", nested->Audio().volume)
-        .Flag(L"nativeAudio", nested->Audio().native)
-        .Result();
-}
-
-HRESULT Writer::Source(const SourcePanel& source, IXMLDOMElement* element)
-{
-    double out = source.InPoint() + source.Duration();
-    HRESULT hr = Attributes(element)
-                     .Text(L"file", source.FileName())
-                     .Number(L"in", source.InPoint())
-                     .Number(L"out", out)
-                     .Number(L"rotation", source.Rotation())
-                     .Number(L"stereo", source.Request().stereoType)
-                     .Flag(L"leftEyeFirst", source.Request().leftEyeFirst)
-                     .Number(L"volume", source.Audio().volume)
-                     .Flag(L"nativeAudio", source.Audio().native)
-                     .Result();
-    if (SUCCEEDED(hr) && source.PanZoom()) {
-        CComPtr<IXMLDOMElement> panZoom;
-        hr = Element(element, L"PanZoom", panZoom);
-        if (SUCCEEDED(hr))
-            hr = Copy(source.PanZoom(), panZoom);
-    }
-    return hr;
-}
-
-HRESULT Writer::Transition(const TransitionPanel& transition, IXMLDOMElement* element)
-{
-    if (transition.IsCut())
-        return Attributes(element).Flag(L"cut", true).Result();
-    HRESULT hr = Attributes(element)
-                     .Flag(L"cut", false)
-                     .Number(L"duration", transition.WishedDuration())
-                     .Result();
-    return SUCCEEDED(hr) ? Copy(transition.Effect().Node(), element) : hr;
+    ElementWriter out = Attributes(element);
+    out.Number(L"id", panel->Id());
+    return FAILED(out.Result()) ? out.Result() : panel->WriteXml(out);
 }
 
 HRESULT Writer::SubProductions(const Production::State& state, IXMLDOMElement* root)
@@ -210,28 +113,24 @@ HRESULT Writer::Audio(const Production::State& state, IXMLDOMElement* root)
     CComPtr<IXMLDOMElement> list;
     HRESULT hr = Element(root, L"Audio", list);
     for (size_t i = 0; SUCCEEDED(hr) && i < state.audio.size(); ++i) {
-        const AudioPlacement& placed = *PlacementOf(state.audio[i]);
-        auto* smart = dynamic_cast<SmartAudio*>(CComQIPtr<IKVEAudioSubObject>(state.audio[i]).p);
+        const AudioObject& audio = *AudioOf(state.audio[i]);
+        const AudioPlacement& placed = audio.Placement();
         CComPtr<IXMLDOMElement> entry;
-        hr = Element(list, smart ? L"SmartAudio" : L"ProductionAudio", entry);
-        if (SUCCEEDED(hr))
-            hr = Attributes(entry)
-                     .Number(L"id", placed.id)
-                     .Number(L"kind", placed.kind)
-                     .Text(L"file", placed.file)
-                     .Number(L"start", placed.start)
-                     .Number(L"end", placed.end)
-                     .Flag(L"repeat", placed.repeat)
-                     .Number(L"fadeIn", placed.fadeIn)
-                     .Number(L"fadeOut", placed.fadeOut)
-                     .Number(L"volume", placed.sound.volume)
-                     .Flag(L"nativeAudio", placed.sound.native)
-                     .Result();
-        if (SUCCEEDED(hr) && smart)
-            hr = Attributes(entry)
-                     .Text(L"title", smart->Track().title)
-                     .Number(L"maxDuration", smart->Track().maxDuration)
-                     .Result();
+        hr = Element(list, audio.XmlName(), entry);
+        if (FAILED(hr))
+            break;
+        ElementWriter out = Attributes(entry);
+        out.Number(L"id", placed.id)
+            .Number(L"kind", placed.kind)
+            .Text(L"file", placed.file)
+            .Number(L"start", placed.start)
+            .Number(L"end", placed.end)
+            .Flag(L"repeat", placed.repeat)
+            .Number(L"fadeIn", placed.fadeIn)
+            .Number(L"fadeOut", placed.fadeOut)
+            .Number(L"volume", placed.sound.volume)
+            .Flag(L"nativeAudio", placed.sound.native);
+        hr = FAILED(out.Result()) ? out.Result() : audio.WriteXml(out);
     }
     return hr;
 }
@@ -266,7 +165,7 @@ HRESULT Writer::MetaData(const Production::State& state, IXMLDOMElement* root)
         if (SUCCEEDED(hr))
             hr = Attributes(item).Text(L"name", it->first).Result();
         if (SUCCEEDED(hr))
-            hr = Copy(it->second, item);
+            hr = Attributes(item).Copy(it->second).Result();
     }
     return hr;
 }
@@ -285,7 +184,7 @@ HRESULT Writer::ElementItems(const Production::State& state, IXMLDOMElement* roo
                      .Number(L"elementId", it->second->ElementId())
                      .Result();
         if (SUCCEEDED(hr))
-            hr = Copy(it->second->Effect().Node(), item);
+            hr = Attributes(item).Copy(it->second->Effect().Node()).Result();
     }
     return hr;
 }
@@ -301,7 +200,7 @@ HRESULT Writer::Menu(const MenuSnapshot& menu, IXMLDOMElement* root)
         hr = Element(list, text ? L"Text" : L"Overlay", element);
         if (FAILED(hr))
             break;
-        Attributes common(element);
+        ElementWriter common = Attributes(element);
         common.Number(L"x", e.x).Number(L"y", e.y).Number(L"width", e.width);
         common.Number(L"height", e.height).Number(L"rotation", e.rotation);
         common.Number(L"opacity", e.opacity).Number(L"shownFrom", e.shownFrom);

@@ -1,4 +1,6 @@
 #include "SourcePanel.h"
+#include "ElementWriter.h"
+#include "FrameRenderer.h"
 #include "OutValue.h"
 #include "Production.h"
 
@@ -124,6 +126,33 @@ bool SourcePanel::FileExists() const
 {
     std::error_code ignored;
     return std::filesystem::is_regular_file(NativePath(m_mediaPath), ignored);
+}
+
+std::wstring SourcePanel::MissingFile() const
+{
+    return FileExists() ? std::wstring() : m_request.file;
+}
+
+HRESULT SourcePanel::WriteXml(ElementWriter& out) const
+{
+    out.Copy(Effect().Node())
+        .Text(L"file", m_request.file)
+        .Number(L"in", m_in)
+        .Number(L"out", m_in + Duration())
+        .Number(L"rotation", m_rotation)
+        .Number(L"stereo", m_request.stereoType)
+        .Flag(L"leftEyeFirst", m_request.leftEyeFirst)
+        .Number(L"volume", m_audio.volume)
+        .Flag(L"nativeAudio", m_audio.native);
+    if (m_panZoom)
+        out.Child(L"PanZoom", m_panZoom);
+    return out.Result();
+}
+
+HRESULT SourcePanel::Render(FrameRenderer& renderer, const Production& production, double time,
+                            BgraImage& frame, int depth) const
+{
+    return renderer.RenderSource(production, *this, time, frame, depth);
 }
 
 HRESULT SourcePanel::get_FileName(BSTR* file)

@@ -71,6 +71,10 @@ public:
     IXMLDOMNode* PanZoom() const { return m_panZoom; }
     // The nested production of a production file source; null for other sources.
     IUnknown* NestedProduction() const override { return m_nested; }
+    HRESULT WriteXml(ElementWriter& out) const override;
+    HRESULT Render(FrameRenderer& renderer, const Production& production, double time,
+                   BgraImage& frame, int depth) const override;
+    std::wstring MissingFile() const override;
 
 private:
     friend ComObject<SourcePanel, IBaseObject, IKVEEffectInfo, ISourceFile, IKVEAudioObject>;

@@ -1,7 +1,15 @@
 #include "TransitionPanel.h"
+#include "ElementWriter.h"
 
 // A transition whose effect names no length lasts a second.
 constexpr double kDefaultTransitionDuration = 1.0;
+
+HRESULT TransitionPanel::WriteXml(ElementWriter& out) const
+{
+    if (m_cut)
+        return out.Flag(L"cut", true).Result();
+    return out.Flag(L"cut", false).Number(L"duration", m_wished).Copy(Effect().Node()).Result();
+}
 
 CComPtr<TransitionPanel> TransitionPanel::MakeCut()
 {

@@ -25,6 +25,7 @@ public:
     HRESULT get_EffectID(BSTR* id) override;
 
     bool IsCut() const { return m_cut; }
+    HRESULT WriteXml(ElementWriter& out) const override;
     double WishedDuration() const { return m_wished; }
     void SetEffectiveDuration(double seconds) { m_effective = seconds; }
 
