@@ -4,7 +4,10 @@ PREFIX ?= /usr/local
 TEST_BUILD := build/test
 RELEASE_BUILD := build/release
 
-.PHONY: all deps test demo install bench clean format
+FUZZ_BUILD := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps test demo install bench fuzz clean format
 
 all: demo
 
@@ -37,6 +40,16 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
 		-DDSUTILS_BUILD_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# Builds the fuzz targets with clang's libFuzzer and runs each for FUZZ_SECONDS seconds from
+# its committed corpus; an input that fails is written to tests/fuzz/reproducers/<target>/,
+# to be committed with its fix.
+fuzz:
+	scripts/install-deps --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DDSUTILS_BUILD_TESTS=OFF -DDSUTILS_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
