@@ -30,13 +30,17 @@ endfunction()
 
 # A GoogleTest program registered with CTest under <name>.
 #   dsutils_test(<name> SOURCES ... LIBRARIES ...)
+# Every test suite is made with it: it gives the suite the include folders below and the
+# environment that keeps the tests out of the user's folders.
 function(dsutils_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     dsutils_warnings(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock
                           GTest::gtest_main)
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    # A test reaches the shared test steps ("support/…") and the library's private headers
+    # ("foundation/…", "navigation/…"), which nothing outside the library and its tests may.
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "REELMARK_HOME=${CMAKE_BINARY_DIR}/test-home/${name};REELMARK_CONTENT=${PROJECT_SOURCE_DIR}/content;REELMARK_PLUGINS=${PROJECT_SOURCE_DIR}/content/plugins;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")

@@ -20,3 +20,14 @@ export PKG_CONFIG_PATH="$libdir"
 g++ $flags "$source/main.cpp" -o "$work/consumer-pkgconfig" \
     $(pkg-config --cflags dsutils) $(pkg-config --libs dsutils)
 "$work/consumer-pkgconfig"
+
+# The private headers of the library, the platform, the object model and the engine are not
+# installed: a consumer cannot include them.
+cflags=$(pkg-config --cflags dsutils)
+for header in foundation/FileOperations.h navigation/ReachabilityPass.h platform/AvHandles.h \
+    platform/XmlDocument.h ProjectData.h Production.h; do
+    if echo "#include <$header>" | g++ -std=c++20 -fsyntax-only -x c++ - $cflags 2>/dev/null; then
+        echo "consumer: the private header $header can be included" >&2
+        exit 1
+    fi
+done

@@ -2,7 +2,7 @@
 // registered. Projects are built with the steps of support/ModelBuilder.h.
 #pragma once
 
-#include "FakeProduction.h"
+#include "support/FakeProduction.h"
 
 #include "model/IDSCommandList.h"
 #include "model/IDSMenu.h"

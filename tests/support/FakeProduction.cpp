@@ -1,4 +1,4 @@
-#include "FakeProduction.h"
+#include "support/FakeProduction.h"
 
 FakeProduction::FakeProduction()
 {
