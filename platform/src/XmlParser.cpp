@@ -140,6 +140,27 @@ bool CheckNode(pugi::xml_node node, std::wstring& reason)
     }
 }
 
+bool IsWhitespace(std::string_view text)
+{
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// Text that is whitespace once its references are decoded ("&#32;") is whitespace between
+// elements too, however it was spelled, and goes like the whitespace pugixml drops; otherwise
+// the document would read back different after it is written.
+void DropWhitespaceBetweenElements(pugi::xml_node document)
+{
+    std::vector<pugi::xml_node> dropped;
+    WalkSubtree(document, [&dropped](pugi::xml_node node) {
+        bool alone = node.parent().first_child() == node && node.parent().last_child() == node;
+        if (node.type() == pugi::node_pcdata && !alone && IsWhitespace(node.value()))
+            dropped.push_back(node);
+        return true;
+    });
+    for (pugi::xml_node node : dropped)
+        node.parent().remove_child(node);
+}
+
 bool CheckTopLevel(pugi::xml_node document, std::wstring& reason)
 {
     int elements = 0;
@@ -172,9 +193,11 @@ bool Parse(const void* bytes, size_t size, pugi::xml_encoding encoding, pugi::xm
         reason = ToWide(result.description()) + L" at offset " + std::to_wstring(result.offset);
         return false;
     }
-    if (!CheckTopLevel(tree, reason))
+    if (!CheckTopLevel(tree, reason) ||
+        !WalkSubtree(tree, [&reason](pugi::xml_node node) { return CheckNode(node, reason); }))
         return false;
-    return WalkSubtree(tree, [&reason](pugi::xml_node node) { return CheckNode(node, reason); });
+    DropWhitespaceBetweenElements(tree);
+    return true;
 }
 
 } // namespace XmlParser

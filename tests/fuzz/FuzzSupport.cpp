@@ -12,6 +12,23 @@
 #include <sstream>
 #include <unistd.h>
 
+namespace {
+
+std::filesystem::path& WorkingFolder()
+{
+    static std::filesystem::path folder;
+    return folder;
+}
+
+void RemoveWorkingFolder()
+{
+    std::error_code error;
+    std::filesystem::current_path("/", error);
+    std::filesystem::remove_all(WorkingFolder(), error);
+}
+
+} // namespace
+
 void FuzzEnvironment(const char* target)
 {
     static bool ready = false;
@@ -22,10 +39,16 @@ void FuzzEnvironment(const char* target)
         FAILED(RegisterObjectModelClasses()))
         FuzzFailure(target, "the classes cannot be registered");
     std::error_code error;
+    // Every save is flushed to the disk: in memory, where there is such a folder, flushing
+    // costs nothing and the fuzzer runs many times faster.
+    std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                     ? std::filesystem::path("/dev/shm")
+                                     : std::filesystem::temp_directory_path(error);
     std::filesystem::path folder =
-        std::filesystem::temp_directory_path(error) /
-        ("dsutils-fuzz-" + std::string(target) + "-" + std::to_string(::getpid()));
+        base / ("dsutils-fuzz-" + std::string(target) + "-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder, error);
+    WorkingFolder() = folder;
+    std::atexit(RemoveWorkingFolder);
     std::filesystem::current_path(folder, error);
     if (error)
         FuzzFailure(target, "the working folder cannot be entered");

@@ -519,6 +519,14 @@ TEST_F(XmlTest, ReferencesDecodeAndSpecialCharactersSurviveARoundTrip)
     EXPECT_TRUE(b == CComVariant(L"line\none\t<&>\""));
 }
 
+TEST_F(XmlTest, WhitespaceBetweenElementsGoesHoweverItIsSpelled)
+{
+    auto document = Parse(L"<Root><a/>&#32;&#x9;<b>&#32;</b><?pi data?>&#32;</Root>");
+    EXPECT_EQ(XmlOf(document), L"<Root><a/><b> </b><?pi data?></Root>\n");
+    // Written and read again, the document stays as it is.
+    EXPECT_EQ(XmlOf(Parse(XmlOf(document).c_str())), XmlOf(document));
+}
+
 TEST_F(XmlTest, NamesCompareWithCaseAndMissingAttributesAreNull)
 {
     auto document = Parse(L"<Root x=\"1\"><Item>a</Item><item>b<i>c</i></item></Root>");
