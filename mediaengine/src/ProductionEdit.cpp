@@ -28,18 +28,30 @@ bool HasElement(SAFEARRAY* array, LONG index)
     return array && SUCCEEDED(SafeArrayGetUBound(array, 1, &upper)) && index <= upper;
 }
 
+// Reads element i into value, which must be of the array's element type: the array copies
+// elements by its own type, so an array of another type would write past value.
+template <class T> HRESULT GetElement(SAFEARRAY* array, LONG index, VARTYPE type, T& value)
+{
+    VARTYPE held = VT_EMPTY;
+    HRESULT hr = SafeArrayGetVartype(array, &held);
+    if (SUCCEEDED(hr) && held != type)
+        hr = DISP_E_TYPEMISMATCH;
+    return SUCCEEDED(hr) ? SafeArrayGetElement(array, &index, &value) : hr;
+}
+
 // Element i of an optional array of numbers, or the fallback when the array is missing or
-// shorter; an element that does not read as a T fails.
-template <class T> HRESULT ElementOr(SAFEARRAY* array, LONG index, T fallback, T& value)
+// shorter; an array of another type, or one that does not hold index i, fails.
+template <class T>
+HRESULT ElementOr(SAFEARRAY* array, LONG index, VARTYPE type, T fallback, T& value)
 {
     value = fallback;
-    return HasElement(array, index) ? SafeArrayGetElement(array, &index, &value) : S_OK;
+    return HasElement(array, index) ? GetElement(array, index, type, value) : S_OK;
 }
 
 HRESULT StringElement(SAFEARRAY* array, LONG index, std::wstring& value)
 {
     CComBSTR text;
-    HRESULT hr = HasElement(array, index) ? SafeArrayGetElement(array, &index, &text) : S_OK;
+    HRESULT hr = HasElement(array, index) ? GetElement(array, index, VT_BSTR, text.m_str) : S_OK;
     value = text.Str();
     return hr;
 }
@@ -254,9 +266,9 @@ HRESULT Production::Add3DSourceFiles(SAFEARRAY* files, SAFEARRAY* sourceTypes,
         VARIANT_BOOL leftFirst = VARIANT_TRUE;
         HRESULT hr = StringElement(files, i, file);
         if (SUCCEEDED(hr))
-            hr = ElementOr<LONG>(sourceTypes, i, ENM_3DSOURCE_2D, request.stereoType);
+            hr = ElementOr<LONG>(sourceTypes, i, VT_I4, ENM_3DSOURCE_2D, request.stereoType);
         if (SUCCEEDED(hr))
-            hr = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VARIANT_TRUE, leftFirst);
+            hr = ElementOr<VARIANT_BOOL>(leftEyeFirst, i, VT_BOOL, VARIANT_TRUE, leftFirst);
         if (FAILED(hr))
             return hr;
         request.file = LocalName(file, withProtocol != VARIANT_FALSE);

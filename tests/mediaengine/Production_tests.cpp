@@ -393,6 +393,23 @@ TEST_F(SourcePanels, ManyFilesAreAddedInOrderOrNotAtAll)
     SafeArrayDestroy(files);
 }
 
+TEST_F(SourcePanels, ArraysOfTheWrongTypeOrBoundsAreRefusedNotGuessed)
+{
+    SAFEARRAY* files = SafeArrayCreateVector(VT_BSTR, 0, 1);
+    CComBSTR picture(Picture("a.png"));
+    LONG index = 0;
+    SafeArrayPutElement(files, &index, picture.m_str);
+    // Strings where numbers belong would be copied over the number read.
+    EXPECT_EQ(DISP_E_TYPEMISMATCH,
+              m_production->Add3DSourceFiles(files, files, nullptr, 0, VARIANT_FALSE, nullptr));
+    SAFEARRAY* types = SafeArrayCreateVector(VT_I4, 1, 1);
+    EXPECT_EQ(DISP_E_BADINDEX,
+              m_production->Add3DSourceFiles(files, types, nullptr, 0, VARIANT_FALSE, nullptr));
+    EXPECT_EQ(0, Panels());
+    SafeArrayDestroy(types);
+    SafeArrayDestroy(files);
+}
+
 TEST_F(SourcePanels, BackgroundAudioRepeatsToItsEndOffset)
 {
     AddColour(0, 0x111111, 10.0);
