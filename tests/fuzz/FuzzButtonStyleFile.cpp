@@ -2,30 +2,23 @@
 // is taken saves, loads and saves again to the same bytes.
 #include "FuzzSupport.h"
 
-#include "platform/Bstr.h"
-#include "platform/ComPtr.h"
-
 #include "model/IDSMenuElement.h"
 #include "model/IDSProjectFile.h"
 #include "model/ModelClasses.h"
+#include "platform/Bstr.h"
+#include "platform/ComPtr.h"
 
 namespace {
 
 constexpr const char* kTarget = "button_style_file";
 
-CComPtr<IDSMenuButton> KnownButton()
+CComPtr<IUnknown> KnownButton()
 {
     CComPtr<IDSMenuButton> button;
-    if (FAILED(button.CoCreateInstance(CLSID_CDSMenuButton)))
+    if (FAILED(button.CoCreateInstance(CLSID_CDSMenuButton)) ||
+        FAILED(button->put_Name(CComBSTR(L"kept"))))
         FuzzFailure(kTarget, "no button");
-    button->put_Name(CComBSTR(L"kept"));
-    return button;
-}
-
-std::string Saved(IDSProjectFile* files, IDSMenuButton* button, const char* name)
-{
-    FUZZ_CHECK(kTarget, SUCCEEDED(files->SaveButtonStyle(CComBSTR(FuzzFile(name)), button)));
-    return ReadFuzzFile(name);
+    return CComPtr<IUnknown>(button.p);
 }
 
 } // namespace
@@ -33,18 +26,14 @@ std::string Saved(IDSProjectFile* files, IDSMenuButton* button, const char* name
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzEnvironment(kTarget);
-    WriteFuzzFile("input.xml", data, size);
     CComPtr<IDSProjectFile> files;
     FUZZ_CHECK(kTarget, SUCCEEDED(files.CoCreateInstance(CLSID_CDSProjectFile)));
-    CComPtr<IDSMenuButton> target = KnownButton();
-    std::string before = Saved(files, target, "before.xml");
-    if (FAILED(files->LoadButtonStyle(CComBSTR(FuzzFile("input.xml")), target))) {
-        FUZZ_CHECK(kTarget, Saved(files, target, "after.xml") == before);
-        return 0;
-    }
-    std::string first = Saved(files, target, "first.xml");
-    CComPtr<IDSMenuButton> again = KnownButton();
-    FUZZ_CHECK(kTarget, SUCCEEDED(files->LoadButtonStyle(CComBSTR(FuzzFile("first.xml")), again)));
-    FUZZ_CHECK(kTarget, Saved(files, again, "second.xml") == first);
+    auto load = [&files](IUnknown* button, const std::wstring& path) {
+        return files->LoadButtonStyle(CComBSTR(path), CComQIPtr<IDSMenuButton>(button));
+    };
+    auto save = [&files](IUnknown* button, const std::wstring& path) {
+        return files->SaveButtonStyle(CComBSTR(path), CComQIPtr<IDSMenuButton>(button));
+    };
+    CheckLoadAndRoundTrip({kTarget, ".xml", KnownButton, load, save}, data, size);
     return 0;
 }

@@ -2,29 +2,32 @@
 // is taken saves, loads and saves again to the same bytes.
 #include "FuzzSupport.h"
 
-#include "platform/Bstr.h"
-#include "platform/ComPtr.h"
-
 #include "model/KVEEditData.h"
 #include "model/KVEProductionData.h"
+#include "platform/Bstr.h"
+#include "platform/ComPtr.h"
 
 namespace {
 
 constexpr const char* kTarget = "production_file";
 
-CComPtr<IKVEProductionData> KnownProduction()
+CComPtr<IUnknown> KnownProduction()
 {
     CComPtr<IKVEProductionData> production;
-    if (FAILED(production.CoCreateInstance(CLSID_KVEProduction)))
+    if (FAILED(production.CoCreateInstance(CLSID_KVEProduction)) ||
+        FAILED(CComQIPtr<IEditData>(production)->AddSolidColor(0, 0x123456, nullptr)))
         FuzzFailure(kTarget, "no production");
-    CComQIPtr<IEditData>(production)->AddSolidColor(0, 0x123456, nullptr);
-    return production;
+    return CComPtr<IUnknown>(production.p);
 }
 
-std::string Saved(IKVEProductionData* production, const char* name)
+HRESULT Load(IUnknown* production, const std::wstring& path)
 {
-    FUZZ_CHECK(kTarget, SUCCEEDED(production->SaveAsProduction(CComBSTR(FuzzFile(name)))));
-    return ReadFuzzFile(name);
+    return CComQIPtr<IKVEProductionData>(production)->LoadProduction(CComBSTR(path), 0);
+}
+
+HRESULT Save(IUnknown* production, const std::wstring& path)
+{
+    return CComQIPtr<IKVEProductionData>(production)->SaveAsProduction(CComBSTR(path));
 }
 
 } // namespace
@@ -32,16 +35,6 @@ std::string Saved(IKVEProductionData* production, const char* name)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzEnvironment(kTarget);
-    WriteFuzzFile("input.dmsm", data, size);
-    CComPtr<IKVEProductionData> target = KnownProduction();
-    std::string before = Saved(target, "before.dmsm");
-    if (FAILED(target->LoadProduction(CComBSTR(FuzzFile("input.dmsm")), 0))) {
-        FUZZ_CHECK(kTarget, Saved(target, "after.dmsm") == before);
-        return 0;
-    }
-    std::string first = Saved(target, "first.dmsm");
-    CComPtr<IKVEProductionData> again = KnownProduction();
-    FUZZ_CHECK(kTarget, SUCCEEDED(again->LoadProduction(CComBSTR(FuzzFile("first.dmsm")), 0)));
-    FUZZ_CHECK(kTarget, Saved(again, "second.dmsm") == first);
+    CheckLoadAndRoundTrip({kTarget, ".dmsm", KnownProduction, Load, Save}, data, size);
     return 0;
 }

@@ -2,33 +2,33 @@
 // taken saves, loads and saves again to the same bytes.
 #include "FuzzSupport.h"
 
-#include "platform/Bstr.h"
-#include "platform/ComPtr.h"
-
 #include "model/IDSProjectData.h"
 #include "model/IDSProjectFile.h"
 #include "model/IDSTitle.h"
 #include "model/ModelClasses.h"
+#include "platform/Bstr.h"
+#include "platform/ComPtr.h"
 
 namespace {
 
 constexpr const char* kTarget = "project_file";
 
-CComPtr<IDSProjectData> KnownProject()
+CComPtr<IUnknown> KnownProject()
 {
     CComPtr<IDSProjectData> project;
-    if (FAILED(project.CoCreateInstance(CLSID_CDSProjectData)))
-        FuzzFailure(kTarget, "no project");
     CComPtr<IDSTitle> title;
-    project->AddTitle(-1, &title);
-    title->put_Name(CComBSTR(L"kept"));
-    return project;
+    if (FAILED(project.CoCreateInstance(CLSID_CDSProjectData)) ||
+        FAILED(project->AddTitle(-1, &title)) || FAILED(title->put_Name(CComBSTR(L"kept"))))
+        FuzzFailure(kTarget, "no project");
+    return CComPtr<IUnknown>(project.p);
 }
 
-std::string Saved(IDSProjectFile* files, IDSProjectData* project, const char* name)
+CComPtr<IDSProjectFile> Files()
 {
-    FUZZ_CHECK(kTarget, SUCCEEDED(files->SaveProject(CComBSTR(FuzzFile(name)), project)));
-    return ReadFuzzFile(name);
+    CComPtr<IDSProjectFile> files;
+    if (FAILED(files.CoCreateInstance(CLSID_CDSProjectFile)))
+        FuzzFailure(kTarget, "no file service");
+    return files;
 }
 
 } // namespace
@@ -36,18 +36,13 @@ std::string Saved(IDSProjectFile* files, IDSProjectData* project, const char* na
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzEnvironment(kTarget);
-    WriteFuzzFile("input.dmsd", data, size);
-    CComPtr<IDSProjectFile> files;
-    FUZZ_CHECK(kTarget, SUCCEEDED(files.CoCreateInstance(CLSID_CDSProjectFile)));
-    CComPtr<IDSProjectData> target = KnownProject();
-    std::string before = Saved(files, target, "before.dmsd");
-    if (FAILED(files->LoadProject(CComBSTR(FuzzFile("input.dmsd")), target))) {
-        FUZZ_CHECK(kTarget, Saved(files, target, "after.dmsd") == before);
-        return 0;
-    }
-    std::string first = Saved(files, target, "first.dmsd");
-    CComPtr<IDSProjectData> again = KnownProject();
-    FUZZ_CHECK(kTarget, SUCCEEDED(files->LoadProject(CComBSTR(FuzzFile("first.dmsd")), again)));
-    FUZZ_CHECK(kTarget, Saved(files, again, "second.dmsd") == first);
+    CComPtr<IDSProjectFile> files = Files();
+    auto load = [&files](IUnknown* project, const std::wstring& path) {
+        return files->LoadProject(CComBSTR(path), CComQIPtr<IDSProjectData>(project));
+    };
+    auto save = [&files](IUnknown* project, const std::wstring& path) {
+        return files->SaveProject(CComBSTR(path), CComQIPtr<IDSProjectData>(project));
+    };
+    CheckLoadAndRoundTrip({kTarget, ".dmsd", KnownProject, load, save}, data, size);
     return 0;
 }

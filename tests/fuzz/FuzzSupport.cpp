@@ -2,6 +2,7 @@
 
 #include "mediaengine/MediaEngine.h"
 #include "objectmodel/ObjectModel.h"
+#include "platform/ComPtr.h"
 #include "platform/NativePath.h"
 #include "platform/Xml.h"
 
@@ -74,6 +75,33 @@ std::string ReadFuzzFile(const char* name)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+namespace {
+
+std::string Saved(const FuzzFileKind& kind, IUnknown* object, const std::string& name)
+{
+    if (FAILED(kind.save(object, FuzzFile(name.c_str()))))
+        FuzzFailure(kind.target, "an object that loaded cannot be saved");
+    return ReadFuzzFile(name.c_str());
+}
+
+} // namespace
+
+void CheckLoadAndRoundTrip(const FuzzFileKind& kind, const uint8_t* data, size_t size)
+{
+    std::string extension = kind.extension;
+    WriteFuzzFile(("input" + extension).c_str(), data, size);
+    CComPtr<IUnknown> target = kind.make();
+    std::string before = Saved(kind, target, "before" + extension);
+    if (FAILED(kind.load(target, FuzzFile(("input" + extension).c_str())))) {
+        FUZZ_CHECK(kind.target, Saved(kind, target, "after" + extension) == before);
+        return;
+    }
+    std::string first = Saved(kind, target, "first" + extension);
+    CComPtr<IUnknown> again = kind.make();
+    FUZZ_CHECK(kind.target, SUCCEEDED(kind.load(again, FuzzFile(("first" + extension).c_str()))));
+    FUZZ_CHECK(kind.target, Saved(kind, again, "second" + extension) == first);
 }
 
 void FuzzFailure(const char* target, const char* reason)
