@@ -3,6 +3,7 @@
 #include "XmlNodes.h"
 
 #include "platform/Check.h"
+#include "platform/NativePath.h"
 
 namespace objectmodel {
 
@@ -34,6 +35,13 @@ void AttributeReader::Refuse(const std::wstring& reason)
 {
     if (SUCCEEDED(m_hr))
         m_hr = REPORT_MALFORMED(L"element \"" + m_elementName + L"\": " + reason);
+}
+
+void AttributeReader::CheckPath(const wchar_t* name, const std::wstring& path)
+{
+    if (FAILED(CheckPathLength(path)))
+        Refuse(L"attribute \"" + std::wstring(name) +
+               L"\" is a path longer than the file system takes");
 }
 
 bool AttributeReader::Find(const wchar_t* name, std::wstring& text)

@@ -52,6 +52,9 @@ public:
     // Refuses the element with a reason of the caller's (a value out of its range).
     void Refuse(const std::wstring& reason);
 
+    // Refuses the element when the attribute's value is a path the file system cannot take.
+    void CheckPath(const wchar_t* name, const std::wstring& path);
+
     // S_OK, or E_INVALIDARG after the first refusal.
     HRESULT Result() const { return m_hr; }
 

@@ -7,6 +7,7 @@
 #include "XmlNodes.h"
 
 #include "platform/Check.h"
+#include "platform/NativePath.h"
 
 namespace objectmodel {
 
@@ -28,7 +29,10 @@ HRESULT CDataFile::get_SourcePath(BSTR* path)
 
 HRESULT CDataFile::put_SourcePath(BSTR path)
 {
-    m_sourcePath = TextOf(path);
+    std::wstring text = TextOf(path);
+    if (HRESULT hr = CheckPathLength(text); FAILED(hr))
+        return hr;
+    m_sourcePath = std::move(text);
     if (m_project)
         m_project->MarkChanged();
     return S_OK;
@@ -49,6 +53,7 @@ HRESULT CDataFile::ReadXml(IXMLDOMElement* element)
 {
     AttributeReader reader(element);
     VisitFields(reader);
+    reader.CheckPath(L"sourcePath", m_sourcePath);
     return reader.Result();
 }
 

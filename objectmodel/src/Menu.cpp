@@ -63,6 +63,10 @@ std::wstring MenuProperties::Invalidity() const
     if (!nibbles(normal) || !std::all_of(selected.begin(), selected.end(), nibbles) ||
         !std::all_of(activated.begin(), activated.end(), nibbles))
         return L"a subpicture colour index or contrast lies above 15";
+    for (const std::wstring* path : {&background, &audio, &smartAudio}) {
+        if (FAILED(CheckPathLength(*path)))
+            return L"a path is longer than the file system takes";
+    }
     return std::wstring();
 }
 
@@ -136,7 +140,7 @@ HRESULT CMenu::get_Background(BSTR* path)
 
 HRESULT CMenu::put_Background(BSTR path)
 {
-    return Store(m_props.background, TextOf(path));
+    return StorePath(m_props.background, TextOf(path));
 }
 
 HRESULT CMenu::get_BkgndID(LONG* id)
@@ -156,7 +160,7 @@ HRESULT CMenu::get_Audio(BSTR* path)
 
 HRESULT CMenu::put_Audio(BSTR path)
 {
-    return Store(m_props.audio, TextOf(path));
+    return StorePath(m_props.audio, TextOf(path));
 }
 
 HRESULT CMenu::GetSmartAudio(BSTR* path)
@@ -166,7 +170,7 @@ HRESULT CMenu::GetSmartAudio(BSTR* path)
 
 HRESULT CMenu::SetSmartAudio(BSTR path)
 {
-    return Store(m_props.smartAudio, TextOf(path));
+    return StorePath(m_props.smartAudio, TextOf(path));
 }
 
 HRESULT CMenu::get_Duration(double* seconds)

@@ -24,7 +24,7 @@ HRESULT CMenuOverlay::get_Source(BSTR* source)
 
 HRESULT CMenuOverlay::put_Source(BSTR source)
 {
-    return Store(m_overlay.source, TextOf(source));
+    return StorePath(m_overlay.source, TextOf(source));
 }
 
 HRESULT CMenuOverlay::get_AlphaMask(BSTR* path)
@@ -34,7 +34,7 @@ HRESULT CMenuOverlay::get_AlphaMask(BSTR* path)
 
 HRESULT CMenuOverlay::put_AlphaMask(BSTR path)
 {
-    return Store(m_overlay.alphaMask, TextOf(path));
+    return StorePath(m_overlay.alphaMask, TextOf(path));
 }
 
 HRESULT CMenuOverlay::get_InPoint(double* seconds)
@@ -196,6 +196,8 @@ void CMenuOverlay::WriteOwnFields(AttributeWriter& writer, bool nativeSources)
 void CMenuOverlay::ReadOwnFields(AttributeReader& reader)
 {
     m_overlay.VisitFields(reader);
+    reader.CheckPath(L"source", m_overlay.source);
+    reader.CheckPath(L"alphaMask", m_overlay.alphaMask);
 }
 
 HRESULT CMenuOverlay::ReadPair(double first, double second, double* x, double* y)

@@ -341,6 +341,7 @@ HRESULT CProjectData::get_Menu(LONG index, IDSMenu** menu)
 
 HRESULT CProjectData::AddDataFile(BSTR path, IDSDataFile** file)
 {
+    CHECK_HR(CheckPathLength(TextOf(path)));
     CHECK_HR(AddObject(m_dataFiles, -1, file));
     return m_dataFiles.back()->put_SourcePath(path);
 }

@@ -4,6 +4,8 @@
 
 #include "PropertyAccess.h"
 
+#include "platform/NativePath.h"
+
 namespace objectmodel {
 
 class PropertyStore
@@ -28,6 +30,15 @@ protected:
         if (!IsVariantBool(value))
             return E_INVALIDARG;
         return Store(field, value);
+    }
+
+    // A path the file system cannot take (longer than kMaxPathBytes) gives
+    // HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE): a project that held it could be saved
+    // but not loaded again.
+    HRESULT StorePath(std::wstring& field, const std::wstring& path)
+    {
+        HRESULT hr = CheckPathLength(path);
+        return FAILED(hr) ? hr : Store(field, path);
     }
 
     // Infinities and not-a-numbers give E_INVALIDARG.

@@ -1,6 +1,8 @@
 // Overlays: making a resolved source stale.
 #include "ObjectModelTest.h"
 
+#include "model/IDSDataFile.h"
+
 using MenuOverlayTest = ObjectModelTest;
 
 TEST_F(MenuOverlayTest, ResetResolvedSourceClearsWhatResolutionMadeOfATitleSource)
@@ -40,4 +42,26 @@ TEST_F(MenuOverlayTest, ResetResolvedSourceKeepsAFileSource)
     CComBSTR source;
     overlay->get_Source(&source);
     EXPECT_EQ(L"/pictures/logo.png", source.Str());
+}
+
+TEST_F(MenuOverlayTest, PathsLongerThanTheFileSystemTakesAreRefusedAndNothingChanges)
+{
+    auto project = NewProject();
+    auto menu = AddMenu(project);
+    auto overlay = AddOverlay(menu);
+    overlay->put_Source(CComBSTR(L"/kept.png"));
+    const HRESULT tooLong = HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
+    CComBSTR huge(std::wstring(5000, L'a').c_str());
+    EXPECT_EQ(tooLong, overlay->put_Source(huge));
+    EXPECT_EQ(tooLong, overlay->put_AlphaMask(huge));
+    EXPECT_EQ(tooLong, menu->put_Background(huge));
+    EXPECT_EQ(tooLong, menu->put_Audio(huge));
+    CComPtr<IDSDataFile> file;
+    EXPECT_EQ(tooLong, project->AddDataFile(huge, &file));
+    LONG files = -1;
+    project->get_DataFileCount(&files);
+    EXPECT_EQ(0, files);
+    CComBSTR source;
+    overlay->get_Source(&source);
+    EXPECT_EQ(L"/kept.png", source.Str());
 }

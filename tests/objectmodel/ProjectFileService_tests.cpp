@@ -300,6 +300,22 @@ TEST_F(ProjectFileTest, IDsAtTheTopOfTheirRangeSurviveRoundTripsAndLeaveNoNextID
     EXPECT_EQ(1, count);
 }
 
+TEST_F(ProjectFileTest, PathsLongerThanTheFileSystemTakesAreRefused)
+{
+    const std::string huge(5000, 'a');
+    Write(PathOf("overlay.dmsd"), "<DSProject version=\"1\"><Menus><Menu ID=\"1\"><Elements>"
+                                  "<Overlay ID=\"2\" source=\"/" +
+                                      huge + "\"/></Elements></Menu></Menus></DSProject>");
+    ExpectRefused(PathOf("overlay.dmsd"), E_INVALIDARG);
+    Write(PathOf("menu.dmsd"), "<DSProject version=\"1\"><Menus><Menu ID=\"1\" background=\"/" +
+                                   huge + "\"/></Menus></DSProject>");
+    ExpectRefused(PathOf("menu.dmsd"), E_INVALIDARG);
+    Write(PathOf("data.dmsd"), "<DSProject version=\"1\"><DataFiles><DataFile ID=\"1\" "
+                               "sourcePath=\"/" +
+                                   huge + "\"/></DataFiles></DSProject>");
+    ExpectRefused(PathOf("data.dmsd"), E_INVALIDARG);
+}
+
 TEST_F(ProjectFileTest, IDsOutsideTheirRangeAreRefused)
 {
     for (const char* id : {"0", "-1", "2147483647", "2147483648", "99999999999999999999"}) {
