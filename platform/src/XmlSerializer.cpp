@@ -2,6 +2,8 @@
 // only the top-level nodes of a document stand each on a line of its own.
 #include "XmlSerializer.h"
 
+#include <string_view>
+
 namespace {
 
 struct StringWriter : pugi::xml_writer
@@ -13,11 +15,53 @@ struct StringWriter : pugi::xml_writer
     std::string text;
 };
 
+// The end of the construct that starts at text[at] and that holds its characters as they are
+// (a comment, a CDATA section, a processing instruction, a document type), or npos for text.
+size_t EndOfVerbatim(std::string_view text, size_t at)
+{
+    struct Verbatim
+    {
+        std::string_view start;
+        std::string_view end;
+    };
+    static constexpr Verbatim kVerbatim[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!", ">"}};
+    for (const Verbatim& kind : kVerbatim) {
+        if (text.substr(at, kind.start.size()) == kind.start) {
+            size_t end = text.find(kind.end, at + kind.start.size());
+            return end == std::string_view::npos ? text.size() : end + kind.end.size();
+        }
+    }
+    return std::string_view::npos;
+}
+
+// pugixml writes a carriage return of text as it stands, which reading turns into a line
+// feed; written as a reference it reads back as itself. Attribute values are escaped already,
+// and comments, CDATA sections and instructions cannot hold a reference.
+std::string ReferToCarriageReturns(const std::string& printed)
+{
+    if (printed.find('\r') == std::string::npos)
+        return printed;
+    std::string text;
+    text.reserve(printed.size() + 16);
+    for (size_t at = 0; at < printed.size();) {
+        size_t end = printed[at] == '<' ? EndOfVerbatim(printed, at) : std::string::npos;
+        if (end != std::string::npos) {
+            text.append(printed, at, end - at);
+            at = end;
+            continue;
+        }
+        text += printed[at] == '\r' ? std::string("&#13;") : std::string(1, printed[at]);
+        ++at;
+    }
+    return text;
+}
+
 std::string Printed(pugi::xml_node node)
 {
     StringWriter writer;
     node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    return writer.text;
+    return ReferToCarriageReturns(writer.text);
 }
 
 // Line breaks and tabs are written as references so that attribute-value normalisation on

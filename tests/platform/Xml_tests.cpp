@@ -527,6 +527,15 @@ TEST_F(XmlTest, WhitespaceBetweenElementsGoesHoweverItIsSpelled)
     EXPECT_EQ(XmlOf(Parse(XmlOf(document).c_str())), XmlOf(document));
 }
 
+TEST_F(XmlTest, CarriageReturnsOfTextSurviveARoundTrip)
+{
+    auto document = Parse(L"<Root>a&#13;b<![CDATA[c]]><!--d--></Root>");
+    EXPECT_EQ(TextOf(document), L"a\rbc");
+    auto copy = Parse(XmlOf(document).c_str());
+    EXPECT_EQ(TextOf(copy), L"a\rbc");
+    EXPECT_EQ(XmlOf(copy), XmlOf(document));
+}
+
 TEST_F(XmlTest, NamesCompareWithCaseAndMissingAttributesAreNull)
 {
     auto document = Parse(L"<Root x=\"1\"><Item>a</Item><item>b<i>c</i></item></Root>");
