@@ -43,6 +43,8 @@ bool IsAspectRatio16x9(IUnknown* pObject)
         CComPtr<IDSMenu> spMenu;
         return SUCCEEDED(object.element->GetMenu(&spMenu)) && spMenu && IsAspectRatio16x9(spMenu);
     }
+    // Menus keep no encoding parameters: a menu answers for its project, else every menu
+    // would be 4:3 and no 16:9 letterbox subpicture could ever be written.
     if (object.menu) {
         CComPtr<IDSProjectData> spProject = GetProject(object.menu.p);
         return spProject && IsAspectRatio16x9(spProject);
