@@ -122,9 +122,13 @@ bool IsSettingName(const std::string& name)
 std::string ReadHead(const std::wstring& path)
 {
     std::ifstream in(WideToUtf8(path), std::ios::binary);
-    std::string text(kMaxFileBytes, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(in ? text.size() : static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    std::string text;
+    char buffer[8192];
+    while (in && text.size() < kMaxFileBytes) {
+        in.read(buffer,
+                static_cast<std::streamsize>(std::min(sizeof buffer, kMaxFileBytes - text.size())));
+        text.append(buffer, static_cast<size_t>(in.gcount()));
+    }
     return text;
 }
 
