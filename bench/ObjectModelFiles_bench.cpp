@@ -1,8 +1,8 @@
 // Saves and loads projects of 99 titles and 40 menus of 36 buttons each, and smaller and
 // larger ones, reporting the time and the peak heap memory of each operation. The peak per
 // element stays the same at every size and the time fits O(N): both grow linearly.
-#include "support/FakeProduction.h"
 #include "HeapMeter.h"
+#include "support/FakeProduction.h"
 
 #include "model/IDSCommandList.h"
 #include "model/IDSMenu.h"
