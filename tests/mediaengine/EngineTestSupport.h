@@ -12,6 +12,7 @@
 #include "platform/Image.h"
 #include "platform/TaskMemory.h"
 #include "support/ClipWriter.h"
+#include "support/FrameGrab.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,26 +56,10 @@ protected:
     static HRESULT Extract(IKVEProductionData* production, double time, int width, int height,
                            BgraImage& frame)
     {
-        CComPtr<IKVEGraphManager> graph;
-        HRESULT hr = graph.CoCreateInstance(CLSID_KVEGraphManager);
-        if (SUCCEEDED(hr))
-            hr = graph->SetProduction(production);
-        BYTE* pixels = nullptr;
-        if (SUCCEEDED(hr))
-            hr = graph->ExtractThumbnail(time, SIZE{width, height}, &pixels);
-        TaskPixels owned(pixels);
-        if (SUCCEEDED(hr))
-            hr = BgraImage::FromBuffer(pixels, width, height, frame);
-        return hr;
+        return ExtractFrame(production, time, width, height, frame);
     }
 
-    static int Distance(DWORD a, DWORD b)
-    {
-        int worst = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-        return worst;
-    }
+    static int Distance(DWORD a, DWORD b) { return ColourDistance(a, b); }
 
     ScratchFolder m_folder;
 };
