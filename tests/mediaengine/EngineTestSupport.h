@@ -11,6 +11,7 @@
 #include "platform/ComPtr.h"
 #include "platform/Image.h"
 #include "platform/TaskMemory.h"
+#include "platform/Xml.h"
 #include "support/ClipWriter.h"
 #include "support/FrameGrab.h"
 #include "support/ScratchFolder.h"
@@ -60,6 +61,18 @@ protected:
     }
 
     static int Distance(DWORD a, DWORD b) { return ColourDistance(a, b); }
+
+    // The document element of XML text, in a document of its own.
+    static CComPtr<IXMLDOMElement> Element(const std::wstring& xml)
+    {
+        CComPtr<IXMLDOMDocument> document;
+        EXPECT_EQ(S_OK, CreateXMLDocument(&document));
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        EXPECT_EQ(S_OK, document->loadXML(CComBSTR(xml), &loaded));
+        CComPtr<IXMLDOMElement> root;
+        document->get_documentElement(&root);
+        return root;
+    }
 
     ScratchFolder m_folder;
 };

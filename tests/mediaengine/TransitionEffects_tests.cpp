@@ -17,23 +17,6 @@ constexpr DWORD kBlue = 0xFF0000FF;
 class TransitionEffects : public EngineTest
 {
 protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        ASSERT_EQ(S_OK, RegisterXmlClasses());
-    }
-
-    static CComPtr<IXMLDOMElement> Element(const std::wstring& xml)
-    {
-        CComPtr<IXMLDOMDocument> document;
-        EXPECT_EQ(S_OK, CreateXMLDocument(&document));
-        VARIANT_BOOL loaded = VARIANT_FALSE;
-        EXPECT_EQ(S_OK, document->loadXML(CComBSTR(xml), &loaded));
-        CComPtr<IXMLDOMElement> root;
-        document->get_documentElement(&root);
-        return root;
-    }
-
     static std::wstring Effect(const std::wstring& id)
     {
         return L"<Effect Name=\"Test\"><effect_id>" + id + L"</effect_id></Effect>";

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -288,47 +289,60 @@ protected:
         EXPECT_EQ(S_OK, SaveImageFile(strip, file.wstring()));
     }
 
+    // A quarter, half and three quarters into a wipe across 64 pixels: blue from the edge
+    // the wipe starts at up to round(progress × 64), red beyond, on both sides of the frame.
+    static void ExpectWipeEdges(IKVEProductionData* production, bool vertical)
+    {
+        for (double progress : {0.25, 0.5, 0.75}) {
+            BgraImage frame = At(production, progress, vertical ? 8 : 64, vertical ? 64 : 8);
+            auto pixel = [&](int along, int across) {
+                return vertical ? frame.PixelAt(across, along) : frame.PixelAt(along, across);
+            };
+            int edge = int(progress * 64);
+            for (int across : {0, 7}) {
+                EXPECT_EQ(kBlue, pixel(0, across)) << progress;
+                EXPECT_EQ(kBlue, pixel(edge - 1, across)) << progress;
+                EXPECT_EQ(kRed, pixel(edge, across)) << progress;
+                EXPECT_EQ(kRed, pixel(63, across)) << progress;
+            }
+        }
+    }
+
+    // The colour of the frame at progresses of the transition, to a step of rounding.
+    static void ExpectColoursAlong(IKVEProductionData* production,
+                                   std::initializer_list<std::pair<double, DWORD>> colours)
+    {
+        for (const auto& [progress, colour] : colours) {
+            DWORD shown = At(production, progress, 8, 8).PixelAt(4, 4);
+            EXPECT_LE(ColourDistance(colour, shown), 1)
+                << std::hex << progress << ": expected 0x" << colour << ", shown 0x" << shown;
+        }
+    }
+
     CDSTransition m_catalogue;
 };
-
-#define EXPECT_PIXEL_NEAR(expected, actual)                                                        \
-    EXPECT_LE(ColourDistance((expected), (actual)), 1)                                             \
-        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)
 
 TEST_F(TransitionRendering, DissolveMixesBothPictures)
 {
     CComPtr<IKVEProductionData> production = RedToBlue(L"Dissolve");
-    EXPECT_EQ(kRed, At(production, 0.0, 8, 8).PixelAt(4, 4));
-    EXPECT_PIXEL_NEAR(0xFFBF0040u, At(production, 0.25, 8, 8).PixelAt(4, 4));
-    EXPECT_PIXEL_NEAR(0xFF800080u, At(production, 0.5, 8, 8).PixelAt(4, 4));
-    EXPECT_EQ(kBlue, At(production, 1.0, 8, 8).PixelAt(4, 4));
+    ExpectColoursAlong(production,
+                       {{0.0, kRed}, {0.25, 0xFFBF0040}, {0.5, 0xFF800080}, {1.0, kBlue}});
     WriteStrip(production, "transition-dissolve");
 }
 
 TEST_F(TransitionRendering, FadeReachesBlackAtItsMiddle)
 {
     CComPtr<IKVEProductionData> production = RedToBlue(L"Fade Through Black");
-    EXPECT_EQ(kRed, At(production, 0.0, 8, 8).PixelAt(4, 4));
-    EXPECT_PIXEL_NEAR(0xFF800000u, At(production, 0.25, 8, 8).PixelAt(4, 4));
-    EXPECT_EQ(0xFF000000u, At(production, 0.5, 8, 8).PixelAt(4, 4));
-    EXPECT_PIXEL_NEAR(0xFF000080u, At(production, 0.75, 8, 8).PixelAt(4, 4));
-    EXPECT_EQ(kBlue, At(production, 1.0, 8, 8).PixelAt(4, 4));
+    ExpectColoursAlong(
+        production,
+        {{0.0, kRed}, {0.25, 0xFF800000}, {0.5, 0xFF000000}, {0.75, 0xFF000080}, {1.0, kBlue}});
     WriteStrip(production, "transition-fade-through-black");
 }
 
 TEST_F(TransitionRendering, LeftToRightWipeHasItsEdgeWhereItsProgressSays)
 {
     CComPtr<IKVEProductionData> production = RedToBlue(L"Wipe Left to Right");
-    for (double progress : {0.25, 0.5, 0.75}) {
-        BgraImage frame = At(production, progress, 64, 8);
-        int edge = int(progress * 64);
-        for (int y : {0, 7}) {
-            EXPECT_EQ(kBlue, frame.PixelAt(0, y)) << progress;
-            EXPECT_EQ(kBlue, frame.PixelAt(edge - 1, y)) << progress;
-            EXPECT_EQ(kRed, frame.PixelAt(edge, y)) << progress;
-            EXPECT_EQ(kRed, frame.PixelAt(63, y)) << progress;
-        }
-    }
+    ExpectWipeEdges(production, false);
     EXPECT_EQ(kRed, At(production, 0.0, 64, 8).PixelAt(0, 0));
     WriteStrip(production, "transition-wipe-left-to-right");
 }
@@ -336,16 +350,8 @@ TEST_F(TransitionRendering, LeftToRightWipeHasItsEdgeWhereItsProgressSays)
 TEST_F(TransitionRendering, TopToBottomWipeHasItsEdgeWhereItsProgressSays)
 {
     CComPtr<IKVEProductionData> production = RedToBlue(L"Wipe Top to Bottom");
-    for (double progress : {0.25, 0.5, 0.75}) {
-        BgraImage frame = At(production, progress, 8, 64);
-        int edge = int(progress * 64);
-        for (int x : {0, 7}) {
-            EXPECT_EQ(kBlue, frame.PixelAt(x, 0)) << progress;
-            EXPECT_EQ(kBlue, frame.PixelAt(x, edge - 1)) << progress;
-            EXPECT_EQ(kRed, frame.PixelAt(x, edge)) << progress;
-            EXPECT_EQ(kRed, frame.PixelAt(x, 63)) << progress;
-        }
-    }
+    ExpectWipeEdges(production, true);
+    EXPECT_EQ(kRed, At(production, 0.0, 8, 64).PixelAt(0, 0));
     WriteStrip(production, "transition-wipe-top-to-bottom");
 }
 
