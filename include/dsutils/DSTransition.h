@@ -32,10 +32,10 @@ public:
     // calling thread's error stack.
     CDSTransition();
 
-    // Replaces the catalogue by a file's; when the file does not exist (null included) the
-    // default catalogue is loaded instead. Every element child of the document element becomes
-    // an entry, in document order; an element without a "Name" has an empty name, one without
-    // an "effect_id" child an empty identifier.
+    // Replaces the catalogue by a file's (path macros such as "%PLUGINS%" expanded); when the
+    // file does not exist (null included) the default catalogue is loaded instead. Every element
+    // child of the document element becomes an entry, in document order; an element without a
+    // "Name" has an empty name, one without an "effect_id" child an empty identifier.
     // E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE when the file cannot be read, is not well-formed
     // XML, is not a regular file or is larger than kMaxCatalogueBytes; the catalogue is then
     // empty and the error stack names the file and the reason. A failure while reading an

@@ -58,10 +58,12 @@ HRESULT CDSTransition::Load(const wchar_t* pszFileName)
     m_spDoc.Release();
     m_entries.clear();
     m_strStorage.clear();
-    bool bGiven = pszFileName && *pszFileName && PathExists(pszFileName);
-    if (pszFileName && *pszFileName && !bGiven)
-        TRACE_LINE("No transition catalogue \"%ls\": loading the default one", pszFileName);
-    std::wstring path = bGiven ? std::wstring(pszFileName) : ExpandPathMacros(kDefaultCatalogue);
+    std::wstring path = ExpandPathMacros(pszFileName ? pszFileName : L"");
+    bool bGiven = !path.empty() && PathExists(path);
+    if (!path.empty() && !bGiven)
+        TRACE_LINE("No transition catalogue \"%ls\": loading the default one", path.c_str());
+    if (!bGiven)
+        path = ExpandPathMacros(kDefaultCatalogue);
     CHECK_HR_SHORT(CheckCatalogueFile(path));
     CHECK_HR_SHORT(LoadDocument(path));
     m_strStorage = bGiven ? StorageOf(path) : kDefaultStorage;

@@ -227,16 +227,20 @@ TEST_F(TransitionCatalogue, HandedOutEffectsNameTheirThumbnailThroughTheCatalogu
     EXPECT_EQ(E_POINTER, catalogue.ResolveTransition(none));
 }
 
-TEST_F(TransitionCatalogue, TheDefaultCatalogueKeepsThePluginsMacroInItsMonikers)
+TEST_F(TransitionCatalogue, ThePluginsFolderServesTheDefaultCatalogueAndPathsWithItsMacro)
 {
-    std::filesystem::create_directories(m_folder.Path() / "plugins");
-    std::ofstream(m_folder.Path() / "plugins" / "KVTransitionPlugIns.xml")
+    std::filesystem::path folder = m_folder.Path() / "plugins";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "KVTransitionPlugIns.xml")
         << "<A><Effect Name=\"Iris\" m_bstrThumbMoniker=\"iris.png\"/></A>";
-    ScopedEnvironment plugins("REELMARK_PLUGINS", (m_folder.Path() / "plugins").c_str());
+    std::ofstream(folder / "Extra.xml") << "<A><Effect Name=\"Extra\"/></A>";
+    ScopedEnvironment plugins("REELMARK_PLUGINS", folder.c_str());
     CDSTransition catalogue;
     CComPtr<IUnknown> effect;
     ASSERT_EQ(S_OK, catalogue.FindByName(L"Iris", &effect));
     EXPECT_EQ(L"storage::%PLUGINS%/iris.png", Attribute(effect, L"m_bstrThumbMoniker"));
+    ASSERT_EQ(S_OK, catalogue.Load(L"%PLUGINS%/Extra.xml"));
+    EXPECT_EQ(std::vector<std::wstring>{L"Extra"}, Names(catalogue));
 }
 
 // Each shipped effect between a red and a blue panel of a real production: red for two
