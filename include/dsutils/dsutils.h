@@ -15,6 +15,7 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"
+#include "dsutils/DSTransition.h"
 #include "dsutils/FloatRect.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"

@@ -6,6 +6,7 @@
 #include "Production.h"
 #include "ProductionPanel.h"
 #include "SourcePanel.h"
+#include "TransitionPanel.h"
 
 #include <algorithm>
 
@@ -74,10 +75,11 @@ HRESULT FrameRenderer::RenderTimeline(const Production& production, double time,
     time = std::clamp(time, 0.0, std::max(0.0, panels.Duration() - 1e-6));
     LONG position = panels.SourcePositionAt(time);
     Panel* shown = panels.At(position);
-    Panel* transition = panels.At(position - 1);
+    // Odd positions of the time line hold transitions only.
+    auto* transition = static_cast<TransitionPanel*>(panels.At(position - 1));
     if (!transition || transition->Duration() <= 0.0 || time >= transition->End())
         return RenderPanel(production, shown, time, frame, depth);
-    // Inside a transition: the panel before it dissolves into this one.
+    // Inside a transition: the panel before it passes into this one by the transition's effect.
     HRESULT hr = RenderPanel(production, panels.At(position - 2), time, frame, depth);
     BgraImage next;
     if (SUCCEEDED(hr))
@@ -85,7 +87,7 @@ HRESULT FrameRenderer::RenderTimeline(const Production& production, double time,
     if (SUCCEEDED(hr))
         hr = RenderPanel(production, shown, time, next, depth);
     if (SUCCEEDED(hr))
-        DissolveInto(frame, next, (time - transition->Start()) / transition->Duration());
+        transition->Blend(frame, next, (time - transition->Start()) / transition->Duration());
     return hr;
 }
 

@@ -1,6 +1,6 @@
 // Renders frames of productions: solid colours, still pictures and video frames placed in the
-// frame, nested productions at their offsets, cross-dissolves inside transitions, and a menu's
-// elements over its background.
+// frame, nested productions at their offsets, the effects of transitions (dissolves, fades
+// through black, wipes), and a menu's elements over its background.
 #pragma once
 
 #include "MediaCache.h"

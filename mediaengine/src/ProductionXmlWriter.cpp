@@ -184,6 +184,8 @@ HRESULT Writer::Transition(const TransitionPanel& transition, IXMLDOMElement* el
     HRESULT hr = Attributes(element)
                      .Flag(L"cut", false)
                      .Number(L"duration", transition.WishedDuration())
+                     .Text(L"name", transition.Name())
+                     .Text(L"effectId", transition.EffectId())
                      .Result();
     return SUCCEEDED(hr) ? Copy(transition.Effect().Node(), element) : hr;
 }

@@ -1,5 +1,7 @@
 #include "TransitionPanel.h"
 
+#include "ImageOps.h"
+
 // A transition whose effect names no length lasts a second.
 constexpr double kDefaultTransitionDuration = 1.0;
 
@@ -22,12 +24,37 @@ HRESULT TransitionPanel::CreateFromEffect(IXMLDOMNode* effect, const double* dur
     HRESULT hr = created->Effect().Put(effect);
     if (FAILED(hr))
         return hr;
-    created->m_name = GetAttributeText(effect, L"Name");
-    created->m_effectId = ChildElementText(effect, L"effect_id");
+    created->RestoreIdentity(GetAttributeText(effect, L"Name"),
+                             ChildElementText(effect, L"effect_id"));
     created->m_wished = wished;
     created->m_cut = false;
     transition = created;
     return S_OK;
+}
+
+void TransitionPanel::RestoreIdentity(const std::wstring& name, const std::wstring& effectId)
+{
+    m_name = name;
+    m_effectId = effectId;
+    m_style = TransitionStyleOf(effectId);
+}
+
+void TransitionPanel::Blend(BgraImage& outgoing, const BgraImage& incoming, double progress) const
+{
+    switch (m_style) {
+    case TransitionStyle::FadeThroughBlack:
+        FadeThroughBlackInto(outgoing, incoming, progress);
+        return;
+    case TransitionStyle::WipeLeftToRight:
+        WipeInto(outgoing, incoming, progress, WipeDirection::LeftToRight);
+        return;
+    case TransitionStyle::WipeTopToBottom:
+        WipeInto(outgoing, incoming, progress, WipeDirection::TopToBottom);
+        return;
+    case TransitionStyle::Dissolve:
+        break;
+    }
+    DissolveInto(outgoing, incoming, progress);
 }
 
 HRESULT TransitionPanel::DoSetDuration(double seconds)

@@ -9,6 +9,9 @@ work=$3
 flags=${4:-}
 rm -rf "$work"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
+# The consumer reads the content it was installed with.
+export REELMARK_CONTENT="$work/prefix/share/dsutils/content"
+unset REELMARK_PLUGINS
 cmake -S "$source" -B "$work/build" -DCMAKE_PREFIX_PATH="$work/prefix" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$work/build" >/dev/null
