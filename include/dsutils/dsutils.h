@@ -9,6 +9,7 @@
 #include "dsutils/DSEncodeParams.h"
 #include "dsutils/DSFileUtils.h"
 #include "dsutils/DSLayout.h"
+#include "dsutils/DSMenuChainVec.h"
 #include "dsutils/DSMenuElementVec.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSPositioningAlgorithm.h"
