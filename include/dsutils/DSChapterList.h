@@ -15,6 +15,7 @@
 #include "platform/WinTypes.h"
 
 struct IKVEMarkerList;
+struct KVEMarker;
 
 class CDSChapterList
 {
@@ -57,6 +58,10 @@ public:
     HRESULT Clear();
 
 private:
+    // The stored marker of a chapter; for chapter 1 a marker at 0 without ID or thumbnail.
+    HRESULT ReadChapterMarker(LONG lChapter, KVEMarker* pMarker);
+    // The marker ID of a chapter that has one; E_CHAPTERLIST_NO_STORED_MARKER otherwise.
+    HRESULT StoredMarkerID(LONG lChapter, LONG* plID);
     // The marker ID of a chapter through *plID: -1 for a chapter below 2.
     HRESULT IndexToID(LONG lChapter, LONG* plID);
     // The 1-based chapter index of the chapter marker with that ID through *plIndex; 1 when no

@@ -19,6 +19,8 @@ constexpr double kFirstMarkerMinimum = 0.5;
 constexpr double kInsertMinimum = 0.9;
 // The link that marks the production's own thumbnail marker.
 constexpr LONG kProductionThumbLink = -5;
+// Chapter 1 as if it had a marker: at 0, with no thumbnail of its own.
+constexpr KVEMarker kChapterOne = {-1, 0.0, -1, KVE_MARKER_CHAPTER};
 // Hundredths of a second, for times in messages.
 constexpr double kMessageResolution = 100.0;
 
@@ -28,6 +30,21 @@ std::wstring TimeText(double dSeconds)
     CDSTimeStr time(dSeconds, kMessageResolution);
     const wchar_t* text = time;
     return text[0] == L' ' ? text + 1 : text;
+}
+
+// Removes a first chapter marker that lies so near the start that it would repeat chapter 1.
+HRESULT DropMarkerAtStart(IKVEMarkerList* pMarkers)
+{
+    LONG lCount = 0;
+    CHECK_HR_SHORT(pMarkers->GetMarkerCount(KVE_MARKER_CHAPTER, &lCount));
+    if (lCount == 0)
+        return S_FALSE;
+    KVEMarker first{};
+    CHECK_HR_SHORT(pMarkers->GetMarkerItem(0, KVE_MARKER_CHAPTER, &first));
+    if (first.dTime >= kFirstMarkerMinimum)
+        return S_FALSE;
+    CHECK_HR_SHORT(pMarkers->RemoveMarker(first.lID));
+    return S_OK;
 }
 
 } // namespace
@@ -40,15 +57,7 @@ CDSChapterList::CDSChapterList(IUnknown* pSource)
     if (!m_spMarkers)
         return;
     FindProdThunmID(&m_lProdThumbId);
-    LONG lCount = 0;
-    KVEMarker first{};
-    if (SUCCEEDED(m_spMarkers->GetMarkerCount(KVE_MARKER_CHAPTER, &lCount)) && lCount > 0 &&
-        SUCCEEDED(m_spMarkers->GetMarkerItem(0, KVE_MARKER_CHAPTER, &first)) &&
-        first.dTime < kFirstMarkerMinimum) {
-        HRESULT hr = m_spMarkers->RemoveMarker(first.lID);
-        if (FAILED(hr))
-            LOG_HR(hr, nullptr);
-    }
+    DropMarkerAtStart(m_spMarkers);
 }
 
 CDSChapterList::CDSChapterList(const CDSChapterList& other) = default;
@@ -67,13 +76,8 @@ LONG CDSChapterList::GetChapterCount()
 HRESULT CDSChapterList::GetChapterTime(LONG lChapter, double& dTime)
 {
     KVUClearErrorStack();
-    if (lChapter == 1) {
-        dTime = 0.0;
-        return S_OK;
-    }
-    CHECK_NULL(m_spMarkers);
     KVEMarker marker{};
-    CHECK_HR_SHORT(m_spMarkers->GetMarkerItem(lChapter - 2, KVE_MARKER_CHAPTER, &marker));
+    CHECK_HR_SHORT(ReadChapterMarker(lChapter, &marker));
     dTime = marker.dTime;
     return S_OK;
 }
@@ -81,10 +85,8 @@ HRESULT CDSChapterList::GetChapterTime(LONG lChapter, double& dTime)
 HRESULT CDSChapterList::SetChapterTime(LONG lChapter, double dTime)
 {
     KVUClearErrorStack();
-    CHECK_NULL(m_spMarkers);
     LONG lID = -1;
-    if (lChapter < 2 || FAILED(IndexToID(lChapter, &lID)))
-        RETURN_CODE(E_CHAPTERLIST_NO_STORED_MARKER);
+    CHECK_HR_SHORT(StoredMarkerID(lChapter, &lID));
     CHECK_HR_SHORT(m_spMarkers->SetMarkerTime(lID, dTime));
     return S_OK;
 }
@@ -106,10 +108,8 @@ HRESULT CDSChapterList::InsertChapter(double dTime, LONG* plIndex)
 HRESULT CDSChapterList::DeleteChapter(LONG lChapter)
 {
     KVUClearErrorStack();
-    CHECK_NULL(m_spMarkers);
     LONG lID = -1;
-    if (lChapter < 2 || FAILED(IndexToID(lChapter, &lID)))
-        RETURN_CODE(E_CHAPTERLIST_NO_STORED_MARKER);
+    CHECK_HR_SHORT(StoredMarkerID(lChapter, &lID));
     CHECK_HR_SHORT(m_spMarkers->RemoveMarker(lID));
     return S_OK;
 }
@@ -117,13 +117,8 @@ HRESULT CDSChapterList::DeleteChapter(LONG lChapter)
 HRESULT CDSChapterList::GetChapterThumbTime(LONG lChapter, double& dTime)
 {
     KVUClearErrorStack();
-    if (lChapter == 1) {
-        dTime = 0.0;
-        return S_OK;
-    }
-    CHECK_NULL(m_spMarkers);
     KVEMarker chapter{};
-    CHECK_HR_SHORT(m_spMarkers->GetMarkerItem(lChapter - 2, KVE_MARKER_CHAPTER, &chapter));
+    CHECK_HR_SHORT(ReadChapterMarker(lChapter, &chapter));
     if (chapter.lLink < 0) {
         dTime = chapter.dTime;
         return S_OK;
@@ -139,9 +134,8 @@ HRESULT CDSChapterList::SetChapterThumbTime(LONG lChapter, double dTime)
     KVUClearErrorStack();
     if (lChapter == 1)
         return S_FALSE;
-    CHECK_NULL(m_spMarkers);
     KVEMarker chapter{};
-    CHECK_HR_SHORT(m_spMarkers->GetMarkerItem(lChapter - 2, KVE_MARKER_CHAPTER, &chapter));
+    CHECK_HR_SHORT(ReadChapterMarker(lChapter, &chapter));
     if (chapter.lLink >= 0) {
         CHECK_HR_SHORT(m_spMarkers->SetMarkerTime(chapter.lLink, dTime));
         return S_OK;
@@ -191,13 +185,32 @@ HRESULT CDSChapterList::Clear()
     return S_OK;
 }
 
+HRESULT CDSChapterList::ReadChapterMarker(LONG lChapter, KVEMarker* pMarker)
+{
+    if (lChapter == 1) {
+        *pMarker = kChapterOne;
+        return S_OK;
+    }
+    CHECK_NULL(m_spMarkers);
+    CHECK_HR_SHORT(m_spMarkers->GetMarkerItem(lChapter - 2, KVE_MARKER_CHAPTER, pMarker));
+    return S_OK;
+}
+
+HRESULT CDSChapterList::StoredMarkerID(LONG lChapter, LONG* plID)
+{
+    CHECK_NULL(m_spMarkers);
+    if (lChapter < 2 || FAILED(IndexToID(lChapter, plID)))
+        RETURN_CODE(E_CHAPTERLIST_NO_STORED_MARKER);
+    return S_OK;
+}
+
 HRESULT CDSChapterList::IndexToID(LONG lChapter, LONG* plID)
 {
     *plID = -1;
     if (lChapter < 2)
         return S_OK;
     KVEMarker marker{};
-    CHECK_HR_SHORT(m_spMarkers->GetMarkerItem(lChapter - 2, KVE_MARKER_CHAPTER, &marker));
+    CHECK_HR_SHORT(ReadChapterMarker(lChapter, &marker));
     *plID = marker.lID;
     return S_OK;
 }
@@ -243,7 +256,7 @@ HRESULT CDSChapterList::CheckBeforeEnd(double dTime)
     CHECK_HR(spInfo->get_Duration(&dEnd));
     if (dTime < dEnd)
         return S_OK;
-    KVUReportError(KVUErrStr(L"A chapter at %ls is not before the end of the title at %ls\n",
+    KVUReportError(KVUErrStr(L"A chapter cannot start at %ls: the title ends at %ls\n",
                              TimeText(dTime).c_str(), TimeText(dEnd).c_str()));
     RETURN_CODE(E_INSERTCHAPTER_PAST_TITLE_END);
 }

@@ -17,6 +17,28 @@
 
 namespace {
 
+// The times a chapter list gives, each read expected to succeed.
+double ChapterTime(CDSChapterList& chapters, LONG chapter)
+{
+    double time = -1.0;
+    EXPECT_EQ(S_OK, chapters.GetChapterTime(chapter, time));
+    return time;
+}
+
+double ChapterThumbTime(CDSChapterList& chapters, LONG chapter)
+{
+    double time = -1.0;
+    EXPECT_EQ(S_OK, chapters.GetChapterThumbTime(chapter, time));
+    return time;
+}
+
+double ProductionThumbTime(CDSChapterList& chapters)
+{
+    double time = -1.0;
+    EXPECT_EQ(S_OK, chapters.GetProductionThumbTime(time));
+    return time;
+}
+
 // A title whose production plays a clip made for the test; markers are read and written
 // straight through the production's marker list to check what the chapter list does.
 class ChapterListTest : public ProjectTest
@@ -85,17 +107,13 @@ TEST_F(ChapterListTest, FirstMarkerBeforeHalfASecondBelongsToChapterOne)
     CDSChapterList dropped(production);
     EXPECT_EQ(1, MarkerCount(KVE_MARKER_CHAPTER));
     EXPECT_EQ(2, dropped.GetChapterCount());
-    double time = -1.0;
-    ASSERT_EQ(S_OK, dropped.GetChapterTime(2, time));
-    EXPECT_DOUBLE_EQ(2.0, time);
+    EXPECT_DOUBLE_EQ(2.0, ChapterTime(dropped, 2));
 
     AddMarker(0.5);
     CDSChapterList kept(production);
     EXPECT_EQ(3, kept.GetChapterCount());
-    ASSERT_EQ(S_OK, kept.GetChapterTime(2, time));
-    EXPECT_DOUBLE_EQ(0.5, time);
-    ASSERT_EQ(S_OK, kept.GetChapterTime(1, time));
-    EXPECT_DOUBLE_EQ(0.0, time);
+    EXPECT_DOUBLE_EQ(0.5, ChapterTime(kept, 2));
+    EXPECT_DOUBLE_EQ(0.0, ChapterTime(kept, 1));
 }
 
 TEST_F(ChapterListTest, ProductionWithoutMarkersHasOneChapter)
@@ -125,9 +143,7 @@ TEST_F(ChapterListTest, ChaptersStartNoEarlierThanNineTenthsOfASecond)
     EXPECT_EQ(3, index);
     ASSERT_EQ(S_OK, chapters.InsertChapter(1.2, nullptr));
     EXPECT_EQ(5, chapters.GetChapterCount());
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(5, time));
-    EXPECT_DOUBLE_EQ(2.5, time);
+    EXPECT_DOUBLE_EQ(2.5, ChapterTime(chapters, 5));
 }
 
 TEST_F(ChapterListTest, ChapterAtOrAfterTheEndOfTheTitleIsRefused)
@@ -139,7 +155,7 @@ TEST_F(ChapterListTest, ChapterAtOrAfterTheEndOfTheTitleIsRefused)
     LONG index = -1;
     EXPECT_EQ(E_INSERTCHAPTER_PAST_TITLE_END, chapters.InsertChapter(end, &index));
     EXPECT_TRUE(StackHolds(L"E_INSERTCHAPTER_PAST_TITLE_END"));
-    EXPECT_TRUE(StackHolds(L"at 00:00:02.00"));
+    EXPECT_TRUE(StackHolds(L"the title ends at 00:00:02.00"));
     EXPECT_EQ(E_INSERTCHAPTER_PAST_TITLE_END, chapters.InsertChapter(end + 60.0, &index));
     EXPECT_EQ(-1, index);
     EXPECT_EQ(0, MarkerCount(KVE_MARKER_CHAPTER));
@@ -161,16 +177,12 @@ TEST_F(ChapterListTest, TitleWithMarkersAtOneAndTwoMinutes)
     LONG second = AddMarker(120.0);
     CDSChapterList chapters(production);
     ASSERT_EQ(3, chapters.GetChapterCount());
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(2, time));
-    EXPECT_DOUBLE_EQ(60.0, time);
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(3, time));
-    EXPECT_DOUBLE_EQ(120.0, time);
+    EXPECT_DOUBLE_EQ(60.0, ChapterTime(chapters, 2));
+    EXPECT_DOUBLE_EQ(120.0, ChapterTime(chapters, 3));
 
     ASSERT_EQ(S_OK, chapters.SetChapterTime(3, 45.0));
     EXPECT_EQ(second, Marker(0, KVE_MARKER_CHAPTER).lID);
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(3, time));
-    EXPECT_DOUBLE_EQ(60.0, time);
+    EXPECT_DOUBLE_EQ(60.0, ChapterTime(chapters, 3));
 
     ASSERT_EQ(S_OK, chapters.DeleteChapter(2));
     EXPECT_EQ(2, chapters.GetChapterCount());
@@ -195,19 +207,15 @@ TEST_F(ChapterListTest, ChapterThumbnailIsItsStartUntilOneIsSet)
     LoadClip(3);
     AddMarker(1.0);
     CDSChapterList chapters(production);
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetChapterThumbTime(2, time));
-    EXPECT_DOUBLE_EQ(1.0, time);
+    EXPECT_DOUBLE_EQ(1.0, ChapterThumbTime(chapters, 2));
 
     ASSERT_EQ(S_OK, chapters.SetChapterThumbTime(2, 1.4));
     ASSERT_EQ(1, MarkerCount(KVE_MARKER_THUMBNAIL));
     EXPECT_EQ(Marker(0, KVE_MARKER_THUMBNAIL).lID, Marker(0, KVE_MARKER_CHAPTER).lLink);
     ASSERT_EQ(S_OK, chapters.SetChapterThumbTime(2, 1.6));
     EXPECT_EQ(1, MarkerCount(KVE_MARKER_THUMBNAIL));
-    ASSERT_EQ(S_OK, chapters.GetChapterThumbTime(2, time));
-    EXPECT_DOUBLE_EQ(1.6, time);
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(2, time));
-    EXPECT_DOUBLE_EQ(1.0, time);
+    EXPECT_DOUBLE_EQ(1.6, ChapterThumbTime(chapters, 2));
+    EXPECT_DOUBLE_EQ(1.0, ChapterTime(chapters, 2));
 }
 
 TEST_F(ChapterListTest, ChapterOneKeepsNoThumbnail)
@@ -215,9 +223,7 @@ TEST_F(ChapterListTest, ChapterOneKeepsNoThumbnail)
     CDSChapterList chapters(production);
     EXPECT_EQ(S_FALSE, chapters.SetChapterThumbTime(1, 2.0));
     EXPECT_EQ(0, MarkerCount(KVE_MARKER_THUMBNAIL));
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetChapterThumbTime(1, time));
-    EXPECT_DOUBLE_EQ(0.0, time);
+    EXPECT_DOUBLE_EQ(0.0, ChapterThumbTime(chapters, 1));
     EXPECT_EQ(E_INVALIDARG, chapters.SetChapterThumbTime(2, 2.0));
 }
 
@@ -225,9 +231,7 @@ TEST_F(ChapterListTest, ProductionThumbnailIsMadeOnceThenMoved)
 {
     LoadClip(3);
     CDSChapterList chapters(production);
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetProductionThumbTime(time));
-    EXPECT_DOUBLE_EQ(0.0, time);
+    EXPECT_DOUBLE_EQ(0.0, ProductionThumbTime(chapters));
 
     ASSERT_EQ(S_OK, chapters.SetProductionThumbTime(1.25));
     ASSERT_EQ(S_OK, chapters.SetProductionThumbTime(2.5));
@@ -236,8 +240,7 @@ TEST_F(ChapterListTest, ProductionThumbnailIsMadeOnceThenMoved)
     EXPECT_DOUBLE_EQ(2.5, Marker(0, KVE_MARKER_THUMBNAIL).dTime);
 
     CDSChapterList reread(production);
-    ASSERT_EQ(S_OK, reread.GetProductionThumbTime(time));
-    EXPECT_DOUBLE_EQ(2.5, time);
+    EXPECT_DOUBLE_EQ(2.5, ProductionThumbTime(reread));
 }
 
 TEST_F(ChapterListTest, ChapterThumbnailsAreNotTheProductionThumbnail)
@@ -250,9 +253,7 @@ TEST_F(ChapterListTest, ChapterThumbnailsAreNotTheProductionThumbnail)
     ASSERT_EQ(S_OK, markers->SetMarkerLink(newer, -5));
     CDSChapterList chapters(production);
     ASSERT_EQ(S_OK, chapters.SetChapterThumbTime(2, 1.5));
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetProductionThumbTime(time));
-    EXPECT_DOUBLE_EQ(2.0, time);
+    EXPECT_DOUBLE_EQ(2.0, ProductionThumbTime(chapters));
 }
 
 TEST_F(ChapterListTest, ClearRemovesEveryMarkerAndTheProductionThumbnailStartsAgain)
@@ -263,9 +264,7 @@ TEST_F(ChapterListTest, ClearRemovesEveryMarkerAndTheProductionThumbnailStartsAg
     ASSERT_EQ(S_OK, chapters.SetProductionThumbTime(1.5));
     ASSERT_EQ(S_OK, chapters.Clear());
     EXPECT_EQ(1, chapters.GetChapterCount());
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetProductionThumbTime(time));
-    EXPECT_DOUBLE_EQ(0.0, time);
+    EXPECT_DOUBLE_EQ(0.0, ProductionThumbTime(chapters));
     ASSERT_EQ(S_OK, chapters.SetProductionThumbTime(0.5));
     ASSERT_EQ(1, MarkerCount(KVE_MARKER_THUMBNAIL));
     EXPECT_EQ(-5, Marker(0, KVE_MARKER_THUMBNAIL).lLink);
@@ -292,9 +291,7 @@ TEST_F(ChapterListTest, SourceWithoutMarkersHasOnlyChapterOne)
     EXPECT_EQ(1, chapters.GetChapterCount());
     EXPECT_EQ(E_POINTER, chapters.InsertChapter(1.0, nullptr));
     EXPECT_EQ(E_POINTER, chapters.SetProductionThumbTime(1.0));
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetChapterTime(1, time));
-    EXPECT_DOUBLE_EQ(0.0, time);
+    EXPECT_DOUBLE_EQ(0.0, ChapterTime(chapters, 1));
 }
 
 // A marker list that numbers its markers from 0, as marker lists saved by other engines may:
@@ -330,20 +327,12 @@ public:
     }
     HRESULT GetMarkerByID(LONG id, KVEMarker* marker) override
     {
-        KVEMarker* found = Find(id);
-        if (!found)
-            return E_INVALIDARG;
-        *marker = *found;
-        return S_OK;
+        return WithMarker(id, [marker](KVEMarker& found) { *marker = found; });
     }
     HRESULT GetMarkerIndex(LONG, LONG*) override { return E_NOTIMPL; }
     HRESULT SetMarkerLink(LONG id, LONG link) override
     {
-        KVEMarker* found = Find(id);
-        if (!found)
-            return E_INVALIDARG;
-        found->lLink = link;
-        return S_OK;
+        return WithMarker(id, [link](KVEMarker& found) { found.lLink = link; });
     }
     HRESULT RemoveAllMarkers() override { return E_NOTIMPL; }
     HRESULT SetMarkerName(LONG, BSTR) override { return E_NOTIMPL; }
@@ -354,21 +343,21 @@ public:
     HRESULT CopyMarkersFrom(IKVEMarkerList*) override { return E_NOTIMPL; }
     HRESULT SetMarkerTime(LONG id, double time) override
     {
-        KVEMarker* found = Find(id);
-        if (!found)
-            return E_INVALIDARG;
-        found->dTime = time;
-        return S_OK;
+        return WithMarker(id, [time](KVEMarker& found) { found.dTime = time; });
     }
 
     std::vector<KVEMarker> m_markers;
 
 private:
-    KVEMarker* Find(LONG id)
+    // Runs use on the marker with the ID; E_INVALIDARG when there is none.
+    template <class Use> HRESULT WithMarker(LONG id, Use use)
     {
         auto it = std::find_if(m_markers.begin(), m_markers.end(),
                                [id](const KVEMarker& m) { return m.lID == id; });
-        return it == m_markers.end() ? nullptr : &*it;
+        if (it == m_markers.end())
+            return E_INVALIDARG;
+        use(*it);
+        return S_OK;
     }
 
     LONG m_nextId = 0;
@@ -383,9 +372,7 @@ TEST(ChapterListMarkerIds, ProductionThumbnailWithIdZeroIsReadBackAndMoved)
     ASSERT_EQ(S_OK, list->SetMarkerLink(id, -5));
 
     CDSChapterList chapters(list->GetUnknown());
-    double time = -1.0;
-    ASSERT_EQ(S_OK, chapters.GetProductionThumbTime(time));
-    EXPECT_DOUBLE_EQ(3.0, time);
+    EXPECT_DOUBLE_EQ(3.0, ProductionThumbTime(chapters));
     ASSERT_EQ(S_OK, chapters.SetProductionThumbTime(4.0));
     ASSERT_EQ(1u, list->m_markers.size());
     EXPECT_DOUBLE_EQ(4.0, list->m_markers[0].dTime);
