@@ -40,16 +40,6 @@ protected:
     CComPtr<IDSMenuButton> rootButton;
 };
 
-TEST_F(MenuPagesTest, MenuIsFoundByItsIdOnly)
-{
-    EXPECT_EQ(page2.p, CDSMenuUtils::GetMenuById(model.project, GetID(page2)));
-    EXPECT_EQ(nullptr, CDSMenuUtils::GetMenuById(model.project, GetID(title)));
-    CComPtr<IDSMenuButton> button = model.AddButton(page2, ButtonType_Command);
-    EXPECT_EQ(nullptr, CDSMenuUtils::GetMenuById(model.project, GetID(button)));
-    EXPECT_EQ(nullptr, CDSMenuUtils::GetMenuById(model.project, 99999));
-    EXPECT_EQ(nullptr, CDSMenuUtils::GetMenuById(nullptr, GetID(page2)));
-}
-
 TEST_F(MenuPagesTest, DeletedMenuLeavesTheProjectAndItsLinksStay)
 {
     HangUnderRoot({page1});
@@ -60,6 +50,7 @@ TEST_F(MenuPagesTest, DeletedMenuLeavesTheProjectAndItsLinksStay)
     EXPECT_EQ(std::vector<Command>{Command(DiscCommand_JumpMenu, GetID(page1), 0)},
               CommandTuples(rootButton));
 
+    EXPECT_EQ(nullptr, CDSMenuUtils::GetMenuById(model.project, GetID(title)));
     EXPECT_EQ(E_POINTER, CDSMenuUtils::DeleteMenu(page1));
     EXPECT_TRUE(StackHolds(L"NULL = spProject"));
     EXPECT_EQ(E_POINTER, CDSMenuUtils::DeleteMenu(nullptr));
