@@ -250,4 +250,30 @@ public:
     static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
     // Removes the element from the list that holds it; S_FALSE for an element in no list.
     static HRESULT DeleteElement(IDSMenuElement* pElement);
+
+    // Menu pages: finding, appending and removing them (navigation/MenuChains.cpp,
+    // navigation/MenuPages.cpp).
+
+    // Deletes the menu from its project by its ID and returns the project's result. Links that
+    // lead to the menu stay as they are (LinkRemoveMenu mends them). E_POINTER for a null menu
+    // or one in no project.
+    static HRESULT DeleteMenu(IDSMenu* pMenu);
+    // The project's menu with that ID, borrowed; null when the ID names no menu.
+    static IDSMenu* GetMenuById(IDSProjectData* pProject, ULONG id);
+    // The first page of the menu's chain that has room for one more command button
+    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null.
+    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu);
+    // Appends pNewMenu to the chain of pChainMember: the chain's last page gets a Next button to
+    // it, and it gets a Prev button to that page, an Up button to that page's Up menu and a
+    // Home button to the root menu (those two only when there is such a menu). Stops at the
+    // first failing link and returns it; otherwise the result of the last link (S_FALSE when
+    // the project has no root menu). E_LINKMENUTOCHAIN_NO_CHAIN when pChainMember is null.
+    static HRESULT LinkMenuToChain(IDSMenu* pChainMember, IDSMenu* pNewMenu);
+    // Takes the menu out of navigation, then deletes it (the result of DeleteMenu). A middle
+    // page's neighbours are joined to each other; the page after a first page loses its Prev
+    // button and takes over the button above that led to the first page; the page before a
+    // last page loses its Next button. The only page of a chapter menu hands the button above
+    // that led to it over to the title of its first command button, which the button then
+    // plays. Stops at the first failure.
+    static HRESULT LinkRemoveMenu(IDSMenu* pMenu);
 };

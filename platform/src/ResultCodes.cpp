@@ -61,6 +61,9 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_CHECKMAXTITLESPERPROJECT_LIMIT_REACHED,
                 L"The project already has as many titles as it can hold"),
     RESULT_CODE(E_ADDTITLESWITHBUTTON_FAILED, L"Titles with buttons could not be added"),
+    // chapters/DSChapterList.cpp
+    RESULT_CODE(E_INSERTCHAPTER_PAST_TITLE_END,
+                L"A chapter cannot start at or after the end of its title"),
     RESULT_CODE(E_CHAPTERLIST_NO_STORED_MARKER, L"The chapter has no stored marker"),
     RESULT_CODE(E_ADDCOPYTOCLIPBOARD_NO_COPY, L"The element could not be copied"),
     RESULT_CODE(E_SETWINDOWSCLIPBOARDMARKER_FAILED, L"The clipboard could not be opened"),
