@@ -16,5 +16,6 @@
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"
 #include "dsutils/FloatRect.h"
+#include "dsutils/MenuStyleUtil.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"
