@@ -163,8 +163,8 @@ public:
     // and arranges them. S_OK.
     static HRESULT PopulateMenu(IDSMenu* pMenu, ULONG types);
     // Builds pDst from a main template and, for buttons the main one lacks, a second template
-    // (may be null), fills its command buttons up to its layout and arranges them. S_OK; the
-    // last argument is not used.
+    // (may be null), fills its command buttons up to its layout and arranges them. pDst is of
+    // the main template's kind. S_OK; the last argument is not used.
     static HRESULT ConstructMergedTemplate(IDSMenu* pDst, IDSMenu* pMain, IDSMenu* pSecond,
                                            DWORD dwUnused);
 };

@@ -24,7 +24,7 @@ HRESULT ReadButtonCapacity(IDSMenu* pMenu, int& capacity)
     CHECK_NULL(pMenu);
     CDSLayout oLayout;
     CHECK_HR(pMenu->get_ButtonLayout(oLayout));
-    capacity = CDSLayout(oLayout).GetMaxButtons();
+    capacity = CDSLayout(ULONG(oLayout)).GetMaxButtons();
     return S_OK;
 }
 

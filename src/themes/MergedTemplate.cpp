@@ -102,8 +102,12 @@ HRESULT CMenuStyleUtil::ConstructMergedTemplate(IDSMenu* pDst, IDSMenu* pMain, I
     CHECK_NULL(pDst);
     NoOverwriteCopy(pDst, pMain, kAllButButtons);
     NoOverwriteCopy(pDst, pMain, kButtonsOnly);
-    if (pSecond)
+    if (pSecond) {
+        // The second template lends buttons only: the menu stays of the main template's kind.
+        ULONG dwTag = GetTag(pDst);
         NoOverwriteCopy(pDst, pSecond, kButtonsOnly);
+        pDst->put_Tag(dwTag);
+    }
     FillUpMenuWithCommandButtons(pDst);
     CDSMenuUtils::LayoutArrangeButtons(pDst, true);
     return S_OK;

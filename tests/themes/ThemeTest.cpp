@@ -1,5 +1,6 @@
 #include "ThemeTest.h"
 
+#include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 
 #include "model/IDSProjectFile.h"
@@ -153,6 +154,27 @@ std::wstring ThemeTest::WriteTheme(const std::wstring& folder, const std::wstrin
     AddMainTemplate(theme);
     AddChapterTemplate(theme);
     return SaveTheme(theme, folder + L"/" + fileName);
+}
+
+ThemedProject::ThemedProject()
+{
+    std::wstring path = WriteTheme(m_scratch.Path().wstring(), L"Test.dmsd");
+    EXPECT_EQ(S_OK, CDSMenuUtils::CopyTemplate(m_project, path.c_str(), false, &m_mainTemplate));
+    EXPECT_EQ(S_OK, CDSMenuUtils::FindTemplateByMenuType(m_project, m_mainTemplate,
+                                                         MenuType_Chapter, &m_chapterTemplate));
+    m_main = Tagged(::AddMenu(m_project), MenuType_Main);
+    EXPECT_EQ(S_OK, CDSMenuUtils::ApplyStyle(m_main, m_mainTemplate));
+    m_chapter = Tagged(::AddMenu(m_project), MenuType_Chapter);
+    EXPECT_EQ(S_OK, CDSMenuUtils::ApplyStyle(m_chapter, m_chapterTemplate));
+    KVUClearErrorStack();
+}
+
+ThemedProject::~ThemedProject()
+{
+    m_chapter.Release();
+    m_main.Release();
+    m_chapterTemplate.Release();
+    m_mainTemplate.Release();
 }
 
 CComPtr<IDSMenuButton> FirstButtonOf(IUnknown* holder, ULONG mask)

@@ -70,6 +70,20 @@ private:
     ScopedEnvironment m_content;
 };
 
+// A user's project with the test theme's templates copied in and a main and a chapter menu
+// made from them (ApplyStyle), as a new project has them.
+class ThemedProject : public ThemeTest
+{
+protected:
+    ThemedProject();
+    ~ThemedProject() override;
+
+    CComPtr<IDSMenu> m_mainTemplate;
+    CComPtr<IDSMenu> m_chapterTemplate;
+    CComPtr<IDSMenu> m_main;
+    CComPtr<IDSMenu> m_chapter;
+};
+
 // The first button, text or overlay of a holder's list whose tag matches the mask.
 CComPtr<IDSMenuButton> FirstButtonOf(IUnknown* holder, ULONG mask);
 CComPtr<IDSMenuText> FirstTextOf(IUnknown* holder, ULONG mask);
