@@ -1,3 +1,5 @@
+#include "ElementSteps.h"
+
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
@@ -13,9 +15,7 @@ namespace {
 
 CComPtr<IDSMenuOverlay> FirstThumbnail(IDSMenuButton* pButton)
 {
-    std::vector<CComPtr<IDSMenuOverlay>> thumbnails =
-        GetOverlayList(pButton, OverlayType_Thumbnail);
-    return thumbnails.empty() ? nullptr : thumbnails.front();
+    return FirstOf(GetOverlayList(pButton, OverlayType_Thumbnail));
 }
 
 // The picture a thumbnail shows: what the user chose for it, or what resolving its source

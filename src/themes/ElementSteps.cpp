@@ -19,6 +19,15 @@ HRESULT AppendCopy(IDSMenuElement* pSource, IUnknown* pHolder, CComPtr<IDSMenuEl
     return S_OK;
 }
 
+HRESULT TakeBackground(IDSMenu* pDest, IDSMenu* pSrc, BSTR bsBackground)
+{
+    CHECK_HR(pDest->put_Background(bsBackground));
+    double dblDuration = 0.0;
+    CHECK_HR(pSrc->get_Duration(&dblDuration));
+    CHECK_HR(pDest->put_Duration(dblDuration));
+    return S_OK;
+}
+
 HRESULT ReadButtonCapacity(IDSMenu* pMenu, int& capacity)
 {
     CHECK_NULL(pMenu);

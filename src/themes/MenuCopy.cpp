@@ -1,3 +1,5 @@
+#include "ElementSteps.h"
+
 #include "dsutils/MenuStyleUtil.h"
 
 #include "platform/Check.h"
@@ -37,10 +39,7 @@ HRESULT CopyBackground(IDSMenu* pDst, IDSMenu* pSrc)
     CHECK_HR(pSrc->get_Background(&bsBackground));
     if (bsBackground.IsEmpty())
         return S_OK;
-    CHECK_HR(pDst->put_Background(bsBackground));
-    double dblDuration = 0.0;
-    CHECK_HR(pSrc->get_Duration(&dblDuration));
-    CHECK_HR(pDst->put_Duration(dblDuration));
+    CHECK_HR_SHORT(TakeBackground(pDst, pSrc, bsBackground));
     return S_OK;
 }
 

@@ -67,6 +67,17 @@ CComPtr<IDSMenu> MenuOfParent(IUnknown* pParent)
     return spMenu;
 }
 
+// Appends a new element of the kind and hands out its interface I.
+template <class I>
+HRESULT AddElementOfKind(IUnknown* pParent, eMenuElementType kind, CComPtr<I>& spOut)
+{
+    CComPtr<IDSMenuElement> spElem;
+    CHECK_HR_SHORT(CDSMenuUtils::AddMenuElement(pParent, kind, &spElem));
+    spOut = CComQIPtr<I>(spElem);
+    CHECK_NULL(spOut);
+    return S_OK;
+}
+
 // The 1-based place of the element in the list; -1 (the end) when it is not found.
 LONG IndexInList(IDSMenuElementList* pList, IDSMenuElement* pElement)
 {
@@ -132,14 +143,11 @@ HRESULT CDSMenuUtils::AddText(IUnknown* pParent, IDSMenuText** ppText)
 {
     KVUClearErrorStack();
     CHECK_NULL(ppText);
-    CComPtr<IDSMenuElement> spElem;
-    CHECK_HR_SHORT(AddMenuElement(pParent, etmText, &spElem));
-    CComQIPtr<IDSMenuText> spText(spElem);
-    CHECK_NULL(spText);
-    std::vector<CComPtr<IDSMenuText>> templateTexts =
-        GetTextList(GetMenuTemplate(MenuOfParent(pParent)), kAllTags);
-    if (!templateTexts.empty())
-        CHECK_HR_SHORT(CMenuStyleUtil::TextCopy(spText, templateTexts.front()));
+    CComPtr<IDSMenuText> spText;
+    CHECK_HR_SHORT(AddElementOfKind(pParent, etmText, spText));
+    if (CComPtr<IDSMenuText> spModel =
+            FirstOf(GetTextList(GetMenuTemplate(MenuOfParent(pParent)), kAllTags)))
+        CHECK_HR_SHORT(CMenuStyleUtil::TextCopy(spText, spModel));
     CHECK_HR_SHORT(spText->SetPosition(0.0f, 0.0f));
     *ppText = spText.Detach();
     return S_OK;
@@ -149,10 +157,8 @@ HRESULT CDSMenuUtils::AddOverlay(IUnknown* pParent, IDSMenuOverlay** ppOverlay)
 {
     KVUClearErrorStack();
     CHECK_NULL(ppOverlay);
-    CComPtr<IDSMenuElement> spElem;
-    CHECK_HR_SHORT(AddMenuElement(pParent, etmOverlay, &spElem));
-    CComQIPtr<IDSMenuOverlay> spOverlay(spElem);
-    CHECK_NULL(spOverlay);
+    CComPtr<IDSMenuOverlay> spOverlay;
+    CHECK_HR_SHORT(AddElementOfKind(pParent, etmOverlay, spOverlay));
     *ppOverlay = spOverlay.Detach();
     return S_OK;
 }

@@ -47,17 +47,11 @@ HRESULT DeleteSurplus(const std::vector<CComPtr<IDSMenuOverlay>>& vecOvlDst, siz
     return S_OK;
 }
 
-CComPtr<IDSMenuButton> FirstButton(IDSMenu* pMenu, ULONG type)
-{
-    std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(pMenu, type);
-    return buttons.empty() ? nullptr : buttons.front();
-}
-
 // The first button of the type takes the look of the template's first one.
 HRESULT ApplySingleButton(ULONG type, IDSMenu* pDst, IDSMenu* pSrc)
 {
-    CComPtr<IDSMenuButton> spDst = FirstButton(pDst, type);
-    CComPtr<IDSMenuButton> spSrc = FirstButton(pSrc, type);
+    CComPtr<IDSMenuButton> spDst = FirstOf(GetButtonList(pDst, type));
+    CComPtr<IDSMenuButton> spSrc = FirstOf(GetButtonList(pSrc, type));
     if (!spDst || !spSrc)
         return S_FALSE;
     return CMenuStyleUtil::ButtonCopy(spDst, spSrc, true);
@@ -66,13 +60,9 @@ HRESULT ApplySingleButton(ULONG type, IDSMenu* pDst, IDSMenu* pSrc)
 // Every button of the type takes the look of the template's first one.
 HRESULT ApplyButtonTemplate(ULONG type, IDSMenu* pDst, IDSMenu* pSrc)
 {
-    CComPtr<IDSMenuButton> spSrc = FirstButton(pSrc, type);
-    std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(pDst, type);
-    if (!spSrc || buttons.empty())
+    if (!CMenuStyleUtil::IsButtonExists(pSrc, type) || !CMenuStyleUtil::IsButtonExists(pDst, type))
         return S_FALSE;
-    for (const CComPtr<IDSMenuButton>& spButton : buttons)
-        CHECK_HR_SHORT(CDSMenuUtils::ApplyStyle(spButton, spSrc));
-    return S_OK;
+    return CDSMenuUtils::ApplyAllButtons(pDst, type, pSrc);
 }
 
 } // namespace

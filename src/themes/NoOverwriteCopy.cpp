@@ -64,10 +64,7 @@ HRESULT FillBackground(IDSMenu* pDest, IDSMenu* pSrc)
                   "pSrc->get_Background(bsBackground.GetAddress())");
     if (IsProductionMoniker(bsBackground.View()))
         CHECK_HR_SHORT(CopyBackgroundSubProduction(pDest, pSrc, bsBackground));
-    CHECK_HR(pDest->put_Background(bsBackground));
-    double dblDuration = 0.0;
-    CHECK_HR(pSrc->get_Duration(&dblDuration));
-    CHECK_HR(pDest->put_Duration(dblDuration));
+    CHECK_HR_SHORT(TakeBackground(pDest, pSrc, bsBackground));
     return S_OK;
 }
 

@@ -1,3 +1,5 @@
+#include "ElementSteps.h"
+
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
@@ -12,12 +14,6 @@ namespace {
 
 // Style buttons whose words are placeholders: the restyled button keeps its own.
 constexpr ULONG kWordKeepingStyles = ButtonType_ChapterRange | ButtonType_Command;
-
-CComPtr<IDSMenuButton> FirstButton(IDSMenu* pMenu, ULONG type)
-{
-    std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(pMenu, type);
-    return buttons.empty() ? nullptr : buttons.front();
-}
 
 // Gives each button the style's look, keeping their words; the style button itself is left
 // alone.
@@ -107,7 +103,7 @@ HRESULT CDSMenuUtils::ApplyAllButtons(IDSMenu* pMenu, ULONG type, IDSMenu* pTemp
     CComPtr<IDSMenu> spTemplate(pTemplate);
     if (!spTemplate)
         spTemplate = GetMenuTemplate(pMenu);
-    CComPtr<IDSMenuButton> spStyle = FirstButton(spTemplate, type);
+    CComPtr<IDSMenuButton> spStyle = FirstOf(GetButtonList(spTemplate, type));
     if (!spStyle)
         RETURN_CODE(E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON);
     for (const CComPtr<IDSMenuButton>& spButton : GetButtonList(pMenu, type))

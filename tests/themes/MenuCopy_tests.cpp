@@ -11,15 +11,7 @@
 namespace {
 
 class MenuCopies : public ThemedProject
-{
-protected:
-    std::wstring Background(IDSMenu* menu)
-    {
-        CComBSTR text;
-        EXPECT_EQ(S_OK, menu->get_Background(&text));
-        return text.Str();
-    }
-};
+{};
 
 TEST_F(MenuCopies, TemplateLookWithoutABackgroundKeepsTheMenusBackground)
 {
@@ -37,7 +29,7 @@ TEST_F(MenuCopies, TemplateLookWithoutABackgroundKeepsTheMenusBackground)
 
     ASSERT_EQ(S_OK, CMenuStyleUtil::MenuCopy(menu, m_mainTemplate));
     EXPECT_EQ(GetTemplateID(menu), GetID(m_mainTemplate));
-    EXPECT_EQ(Background(menu), L"mine.png");
+    EXPECT_EQ(BackgroundOf(menu), L"mine.png");
     double duration = 0.0;
     ASSERT_EQ(S_OK, menu->get_Duration(&duration));
     EXPECT_EQ(duration, 4.0);
@@ -60,7 +52,7 @@ TEST_F(MenuCopies, DuplicateIsAnEqualMenuWithElementsOfItsOwn)
     CComPtr<IDSMenu> copy = ::AddMenu(m_project);
     ASSERT_EQ(S_OK, CMenuStyleUtil::DuplicateMenu(copy, m_mainTemplate, false));
     EXPECT_EQ(GetTag(copy), GetTag(m_mainTemplate));
-    EXPECT_EQ(Background(copy), Background(m_mainTemplate));
+    EXPECT_EQ(BackgroundOf(copy), BackgroundOf(m_mainTemplate));
     std::vector<CComPtr<IDSMenuElement>> mine = GetElementList(copy, kAllTags);
     std::vector<CComPtr<IDSMenuElement>> theirs = GetElementList(m_mainTemplate, kAllTags);
     ASSERT_EQ(mine.size(), theirs.size());

@@ -111,9 +111,7 @@ TEST_F(Templates, ApplyThemeToMenusGivesEachMenuTheTemplateOfItsType)
     ASSERT_EQ(S_OK, CDSMenuUtils::ApplyThemeToMenus({main, chapter}, m_chapterTemplate));
     EXPECT_EQ(GetTemplateID(main), GetID(m_mainTemplate));
     EXPECT_EQ(GetTemplateID(chapter), GetID(m_chapterTemplate));
-    CComBSTR background;
-    ASSERT_EQ(S_OK, chapter->get_Background(&background));
-    EXPECT_EQ(background.Str(), m_scratch.File("chapters.png"));
+    EXPECT_EQ(BackgroundOf(chapter), m_scratch.File("chapters.png"));
 }
 
 TEST_F(Templates, ApplyStyleMarksPrivateProductionsForProducingAgain)

@@ -17,18 +17,6 @@ constexpr DWORD kAllFlags = 0x3F;
 class NoOverwrite : public ThemedProject
 {
 protected:
-    std::wstring Background(IDSMenu* menu)
-    {
-        CComBSTR text;
-        EXPECT_EQ(S_OK, menu->get_Background(&text));
-        return text.Str();
-    }
-    std::wstring Audio(IDSMenu* menu)
-    {
-        CComBSTR text;
-        EXPECT_EQ(S_OK, menu->get_Audio(&text));
-        return text.Str();
-    }
     ULONG Layout(IDSMenu* menu)
     {
         ULONG layout = 0;
@@ -62,11 +50,11 @@ TEST_F(NoOverwrite, FullDestinationChangesNothingButTheTagAndTheMissingButtons)
 
     ASSERT_EQ(S_OK, CMenuStyleUtil::NoOverwriteCopy(menu, m_mainTemplate, kAllFlags));
     EXPECT_EQ(GetTag(menu), ULONG(MenuType_Main));
-    EXPECT_EQ(Background(menu), L"mine.png");
+    EXPECT_EQ(BackgroundOf(menu), L"mine.png");
     double duration = 0.0;
     ASSERT_EQ(S_OK, menu->get_Duration(&duration));
     EXPECT_EQ(duration, 3.0);
-    EXPECT_EQ(Audio(menu), audio);
+    EXPECT_EQ(AudioOf(menu), audio);
     EXPECT_EQ(Layout(menu), 0x01501021u);
     FloatRect kept = {};
     ASSERT_EQ(S_OK, menu->get_LayoutRect(&kept));
@@ -87,8 +75,8 @@ TEST_F(NoOverwrite, EmptyDestinationTakesTheTemplatesParts)
     ASSERT_EQ(S_OK, m_chapterTemplate->put_Audio(CComBSTR(m_scratch.File("gone.wav"))));
     ASSERT_EQ(S_OK, CMenuStyleUtil::NoOverwriteCopy(menu, m_chapterTemplate, kAllFlags));
     EXPECT_EQ(GetTag(menu), ULONG(MenuType_Chapter));
-    EXPECT_EQ(Background(menu), m_scratch.File("chapters.png"));
-    EXPECT_EQ(Audio(menu), L"smart.wav") << "the audio file is missing";
+    EXPECT_EQ(BackgroundOf(menu), m_scratch.File("chapters.png"));
+    EXPECT_EQ(AudioOf(menu), L"smart.wav") << "the audio file is missing";
     EXPECT_EQ(LabelOf(FirstTextOf(menu, kAllTags)), L"Chapters");
     EXPECT_EQ(RangeLabels(menu), (std::vector<std::wstring>{L"1-6", L"7-12", L"13-18"}));
 }
@@ -146,7 +134,7 @@ TEST_F(NoOverwrite, MergedTemplateTakesTheSecondTemplatesButtonsAndAFullPage)
     ASSERT_EQ(S_OK, CMenuStyleUtil::ConstructMergedTemplate(merged, m_mainTemplate,
                                                             m_chapterTemplate, 0));
     EXPECT_EQ(GetTag(merged), ULONG(MenuType_Main)) << "the main template's kind";
-    EXPECT_EQ(Background(merged), m_scratch.File("background.png"));
+    EXPECT_EQ(BackgroundOf(merged), m_scratch.File("background.png"));
     EXPECT_EQ(GetButtonList(merged, ButtonType_Command).size(), 6u);
     EXPECT_EQ(GetButtonList(merged, ButtonType_ChapterRange).size(), 3u);
     EXPECT_EQ(GetButtonList(merged, ButtonType_Next).size(), 1u);

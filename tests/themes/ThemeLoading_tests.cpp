@@ -149,9 +149,7 @@ TEST_F(LoadDefault, EmptyFolderGivesTheFallbackThemeWithItsBluePanel)
     ULONG layout = 0;
     ASSERT_EQ(S_OK, menu->get_ButtonLayout(&layout));
     EXPECT_EQ(layout, 0x01500C21u);
-    CComBSTR background;
-    ASSERT_EQ(S_OK, menu->get_Background(&background));
-    EXPECT_EQ(std::filesystem::path(background.Str()).filename(),
+    EXPECT_EQ(std::filesystem::path(BackgroundOf(menu)).filename(),
               "Default_Background_0_0_255.DMSM");
 }
 
@@ -159,9 +157,7 @@ TEST_F(LoadDefault, SecondFallbackReusesTheBluePanelFile)
 {
     ThemeFolder(false);
     ASSERT_EQ(S_OK, LoadFor(false));
-    CComBSTR background;
-    ASSERT_EQ(S_OK, GetMenuList(m_theme, kAllTags).front()->get_Background(&background));
-    std::filesystem::path panel(background.Str());
+    std::filesystem::path panel(BackgroundOf(GetMenuList(m_theme, kAllTags).front()));
     // Marks the file so that a rewrite would show.
     auto marked = std::filesystem::file_time_type::clock::now() - std::chrono::hours(48);
     std::filesystem::last_write_time(panel, marked);

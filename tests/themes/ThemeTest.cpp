@@ -19,22 +19,10 @@ std::string ContentFolderOf(const ScratchFolder& scratch)
     return (scratch.Path() / "content").string();
 }
 
-template <class I>
-CComPtr<I> AddTo(IUnknown* holder, ULONG tag, float x, float y, float width, float height)
-{
-    CComQIPtr<IDSMenuElementList> list(holder);
-    CComPtr<I> element;
-    EXPECT_EQ(S_OK, list->AddElement(&uuidof<I>(), reinterpret_cast<void**>(&element)));
-    EXPECT_EQ(S_OK, element->put_Tag(tag));
-    EXPECT_EQ(S_OK, element->SetPosition(x, y));
-    EXPECT_EQ(S_OK, element->SetSize(width, height));
-    return element;
-}
-
 CComPtr<IDSMenuText> AddLabelledText(IUnknown* holder, ULONG tag, const wchar_t* label, float y,
                                      float width, COLORREF face)
 {
-    CComPtr<IDSMenuText> text = AddTo<IDSMenuText>(holder, tag, 0.0f, y, width, 0.16f);
+    CComPtr<IDSMenuText> text = Placed(::AddText(holder), tag, 0.0f, y, width, 0.16f);
     EXPECT_EQ(S_OK, text->put_Label(CComBSTR(label)));
     EXPECT_EQ(S_OK, text->put_FontSize(0.1f));
     EXPECT_EQ(S_OK, text->SetColor(TextColour_Face, face));
@@ -45,8 +33,8 @@ CComPtr<IDSMenuText> AddLabelledText(IUnknown* holder, ULONG tag, const wchar_t*
 void AddNavigationButton(IDSMenu* menu, ULONG tag, float x, const std::wstring& picture)
 {
     CComPtr<IDSMenuButton> button =
-        AddTo<IDSMenuButton>(menu, tag, x, TestThemeLayout::kNextY, 0.0f, 0.0f);
-    CComPtr<IDSMenuOverlay> arrow = AddTo<IDSMenuOverlay>(button, 0, 0.0f, 0.0f, 0.1f, 0.1f);
+        Placed(::AddButton(menu), tag, x, TestThemeLayout::kNextY, 0.0f, 0.0f);
+    CComPtr<IDSMenuOverlay> arrow = Placed(::AddOverlay(button), 0, 0.0f, 0.0f, 0.1f, 0.1f);
     EXPECT_EQ(S_OK, arrow->put_Source(CComBSTR(picture)));
 }
 
@@ -109,16 +97,17 @@ CComPtr<IDSMenu> ThemeTest::AddMainTemplate(IDSProjectData* theme, ULONG tag)
     FloatRect area = {-0.9f, 0.6f, 0.9f, -0.7f};
     EXPECT_EQ(S_OK, menu->put_LayoutRect(&area));
     AddLabelledText(menu, 0, L"Theme title", TestThemeLayout::kTitleY, 1.6f, 0x0000FFFF);
-    CComPtr<IDSMenuButton> command = AddTo<IDSMenuButton>(
-        menu, ButtonType_Command, TestThemeLayout::kCommandX, TestThemeLayout::kCommandY, 0, 0);
+    CComPtr<IDSMenuButton> command =
+        Placed(::AddButton(menu), ButtonType_Command, TestThemeLayout::kCommandX,
+               TestThemeLayout::kCommandY, 0, 0);
     CComPtr<IDSMenuOverlay> thumbnail =
-        AddTo<IDSMenuOverlay>(command, OverlayType_Thumbnail, 0.0f, TestThemeLayout::kThumbnailY,
-                              TestThemeLayout::kThumbnailWidth, TestThemeLayout::kThumbnailHeight);
+        Placed(::AddOverlay(command), OverlayType_Thumbnail, 0.0f, TestThemeLayout::kThumbnailY,
+               TestThemeLayout::kThumbnailWidth, TestThemeLayout::kThumbnailHeight);
     EXPECT_EQ(S_OK, thumbnail->put_Source(CComBSTR(Picture("placeholder.png", kThemePlaceholder))));
     AddLabelledText(command, TextType_Label, L"Movie", TestThemeLayout::kLabelY, 0.6f, 0x00FFFFFF);
     AddNavigationButtons(menu, Picture("arrow.png", 0xFFFFFFFF));
     CComPtr<IDSMenuOverlay> logo =
-        AddTo<IDSMenuOverlay>(menu, OverlayType_Generic, 0.85f, 0.85f, 0.1f, 0.1f);
+        Placed(::AddOverlay(menu), OverlayType_Generic, 0.85f, 0.85f, 0.1f, 0.1f);
     EXPECT_EQ(S_OK, logo->put_Source(CComBSTR(Picture("logo.png", 0xFFFFFFFF))));
     return menu;
 }
@@ -132,7 +121,7 @@ CComPtr<IDSMenu> ThemeTest::AddChapterTemplate(IDSProjectData* theme)
     const float places[] = {-0.6f, 0.0f, 0.6f};
     for (int k = 0; k < 3; ++k) {
         CComPtr<IDSMenuButton> range =
-            AddTo<IDSMenuButton>(menu, ButtonType_ChapterRange, places[k], -0.6f, 0.3f, 0.1f);
+            Placed(::AddButton(menu), ButtonType_ChapterRange, places[k], -0.6f, 0.3f, 0.1f);
         EXPECT_EQ(S_OK, range->put_Name(CComBSTR(L"Range" + std::to_wstring(k + 1))));
         AddLabelledText(range, TextType_Label, L"1-1", 0.0f, 0.3f, 0x00FFFFFF);
     }
@@ -195,18 +184,31 @@ CComPtr<IDSMenuOverlay> FirstOverlayOf(IUnknown* holder, ULONG mask)
     return list.empty() ? nullptr : list.front();
 }
 
+template <class I> static std::wstring StringOf(I* object, HRESULT (I::*read)(BSTR*))
+{
+    CComBSTR text;
+    EXPECT_EQ(S_OK, (object->*read)(&text));
+    return text.Str();
+}
+
 std::wstring LabelOf(IDSMenuElement* element)
 {
-    CComBSTR label;
-    EXPECT_EQ(S_OK, element->get_Label(&label));
-    return label.Str();
+    return StringOf(element, &IDSMenuElement::get_Label);
 }
 
 std::wstring NameOf(IDSMenuElement* element)
 {
-    CComBSTR name;
-    EXPECT_EQ(S_OK, element->get_Name(&name));
-    return name.Str();
+    return StringOf(element, &IDSMenuElement::get_Name);
+}
+
+std::wstring BackgroundOf(IDSMenu* menu)
+{
+    return StringOf(menu, &IDSMenu::get_Background);
+}
+
+std::wstring AudioOf(IDSMenu* menu)
+{
+    return StringOf(menu, &IDSMenu::get_Audio);
 }
 
 ::testing::AssertionResult IsAt(IDSMenuElement* element, float x, float y)

@@ -90,4 +90,6 @@ CComPtr<IDSMenuText> FirstTextOf(IUnknown* holder, ULONG mask);
 CComPtr<IDSMenuOverlay> FirstOverlayOf(IUnknown* holder, ULONG mask);
 std::wstring LabelOf(IDSMenuElement* element);
 std::wstring NameOf(IDSMenuElement* element);
+std::wstring BackgroundOf(IDSMenu* menu);
+std::wstring AudioOf(IDSMenu* menu);
 ::testing::AssertionResult IsAt(IDSMenuElement* element, float x, float y);
