@@ -83,23 +83,4 @@ TEST(ThemeDocuments, ChangeFileExtensionReplacesTheExtensionOfTheFileName)
     EXPECT_EQ(out.Str(), L"untouched");
 }
 
-TEST(ThemeDocuments, NewDocumentHasTheDeclarationAndARootThatDeclaresDataTypes)
-{
-    ASSERT_EQ(S_OK, RegisterXmlClasses());
-    EXPECT_EQ(E_POINTER, CMenuStyleUtil::CreateXMLDoc(nullptr));
-    CComPtr<IXMLDOMDocument> document;
-    ASSERT_EQ(S_OK, CMenuStyleUtil::CreateXMLDoc(&document));
-    CComBSTR xml;
-    ASSERT_EQ(S_OK, document->get_xml(&xml));
-    EXPECT_NE(xml.Str().find(L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"), std::wstring::npos);
-    CComPtr<IXMLDOMElement> root;
-    ASSERT_EQ(S_OK, document->get_documentElement(&root));
-    CComBSTR name;
-    ASSERT_EQ(S_OK, root->get_tagName(&name));
-    EXPECT_EQ(name.Str(), L"Root");
-    CComVariant namespaceUri;
-    ASSERT_EQ(S_OK, root->getAttribute(CComBSTR(L"xmlns:dt"), &namespaceUri));
-    EXPECT_EQ(std::wstring(namespaceUri.bstrVal), kXmlDataTypesNamespace);
-}
-
 } // namespace

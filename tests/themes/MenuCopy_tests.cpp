@@ -47,19 +47,6 @@ TEST_F(MenuCopies, TemplateLookWithoutABackgroundKeepsTheMenusBackground)
     EXPECT_EQ(S_FALSE, CMenuStyleUtil::CopyMenuColorPalette(nullptr, menu));
 }
 
-TEST_F(MenuCopies, DuplicateIsAnEqualMenuWithElementsOfItsOwn)
-{
-    CComPtr<IDSMenu> copy = ::AddMenu(m_project);
-    ASSERT_EQ(S_OK, CMenuStyleUtil::DuplicateMenu(copy, m_mainTemplate, false));
-    EXPECT_EQ(GetTag(copy), GetTag(m_mainTemplate));
-    EXPECT_EQ(BackgroundOf(copy), BackgroundOf(m_mainTemplate));
-    std::vector<CComPtr<IDSMenuElement>> mine = GetElementList(copy, kAllTags);
-    std::vector<CComPtr<IDSMenuElement>> theirs = GetElementList(m_mainTemplate, kAllTags);
-    ASSERT_EQ(mine.size(), theirs.size());
-    EXPECT_NE(GetID(mine[0]), GetID(theirs[0]));
-    EXPECT_EQ(E_POINTER, CMenuStyleUtil::DuplicateMenu(copy, nullptr, false));
-}
-
 TEST_F(MenuCopies, AppliedElementsKeepTheWordsAndMatchTheTemplatesOverlays)
 {
     CComPtr<IDSMenu> menu = Tagged(::AddMenu(m_project), MenuType_Main);

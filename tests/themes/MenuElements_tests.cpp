@@ -114,25 +114,4 @@ TEST_F(AddElements, MoveMenuElementLiftsAThumbnailOutOfItsButtonAndMakesItStale)
     EXPECT_EQ(E_INVALIDARG, CDSMenuUtils::MoveMenuElement(m_chapter, thumbnail));
 }
 
-TEST_F(AddElements, TransformCarriesPlaceShapeAndOpacity)
-{
-    CComPtr<IDSMenuOverlay> overlay;
-    ASSERT_EQ(S_OK, CDSMenuUtils::AddOverlay(m_main, &overlay));
-    tagMETransform written = {7, 0.25f, -0.5f, 0.3f, 0.2f, 45.0f, 0.5f};
-    ASSERT_EQ(S_OK, CDSMenuUtils::SetTransform(overlay, &written));
-    tagMETransform read = {};
-    ASSERT_EQ(S_OK, CDSMenuUtils::GetTransform(overlay, &read));
-    EXPECT_EQ(read.dwReserved, 0u);
-    EXPECT_FLOAT_EQ(read.x, 0.25f);
-    EXPECT_FLOAT_EQ(read.y, -0.5f);
-    EXPECT_FLOAT_EQ(read.width, 0.3f);
-    EXPECT_FLOAT_EQ(read.height, 0.2f);
-    EXPECT_FLOAT_EQ(read.rotation, 45.0f);
-    EXPECT_FLOAT_EQ(read.opacity, 0.5f);
-    CComPtr<IDSMenuText> text;
-    ASSERT_EQ(S_OK, CDSMenuUtils::AddText(m_main, &text));
-    ASSERT_EQ(S_OK, CDSMenuUtils::GetTransform(text, &read));
-    EXPECT_EQ(read.width, 0.0f) << "only overlays carry their size";
-}
-
 } // namespace
