@@ -6,6 +6,8 @@
 
 #include "platform/Bstr.h"
 
+struct IDSProjectData;
+
 class CDSAppUtils
 {
 public:
@@ -23,4 +25,13 @@ public:
     // (United States)): REELMARK_UI_LANGUAGE when it holds a positive decimal number, else
     // the language of the user's message locale (LC_ALL, LC_MESSAGES, LANG), else "1033".
     static CComBSTR GetUILanguageID();
+
+    // Theme content (themes/ThemeContent.cpp).
+
+    // Checks that a loaded theme can make menus: it has a main-menu template
+    // (MenuType_MainTemplate) with a command button, and the background and audio files its
+    // templates name are there (production monikers are not checked). Every shortcoming is
+    // reported on the error stack; E_VERIFYACTIVETHEMECONTENT_INCOMPLETE when there is one,
+    // E_POINTER for a null theme.
+    static HRESULT VerifyActiveThemeContent(IDSProjectData* pTheme);
 };

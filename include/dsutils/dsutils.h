@@ -19,5 +19,6 @@
 #include "dsutils/DSTimeStr.h"
 #include "dsutils/DSTransition.h"
 #include "dsutils/FloatRect.h"
+#include "dsutils/MenuStyleUtil.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"

@@ -98,6 +98,9 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_ELEMENTCOPY_KIND_MISMATCH, L"The elements are of different kinds"),
     RESULT_CODE(E_LOAD_CANT_CREATE_PROJECT, L"The theme project could not be created"),
     RESULT_CODE(E_LOAD_CANT_CREATE_FILE_SERVICE, L"The project file service could not be created"),
+    // CDSAppUtils::VerifyActiveThemeContent (themes/ThemeContent.cpp).
+    RESULT_CODE(E_VERIFYACTIVETHEMECONTENT_INCOMPLETE,
+                L"The theme lacks content that menus are made from"),
     RESULT_CODE(E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON,
                 L"The template has no button of the asked type"),
     RESULT_CODE(E_LINKNAVBUTTON_NO_TEMPLATE, L"The menu has no template"),
