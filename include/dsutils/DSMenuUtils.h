@@ -250,4 +250,13 @@ public:
     static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
     // Removes the element from the list that holds it; S_FALSE for an element in no list.
     static HRESULT DeleteElement(IDSMenuElement* pElement);
+
+    // Stale resolved sources (production/ClearForResolve.cpp).
+
+    // Makes the element's resolved sources stale, so that the next resolution of its menu
+    // builds them again: each thumbnail overlay of a button (its own overlays tagged
+    // OverlayType_Thumbnail), or an overlay itself, forgets its resolved source
+    // (IDSMenuOverlay::ResetResolvedSource). The first failure stops and is returned. Any
+    // other element is left alone (S_OK); E_POINTER for a null element.
+    static HRESULT ClearForResolve(IDSMenuElement* pElement);
 };

@@ -4,6 +4,7 @@
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSButtonLinkAlgorithm.h"
 #include "dsutils/DSCapabilities.h"
+#include "dsutils/DSClipboard.h"
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSEncodeParams.h"
 #include "dsutils/DSFileUtils.h"

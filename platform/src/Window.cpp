@@ -90,6 +90,11 @@ HRESULT CopyWindowPicture(HWND window, BgraImage& picture)
     if (!found)
         return HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE);
     picture = found->picture;
+    for (int y = 0; y < picture.Height(); ++y) {
+        BYTE* row = picture.Row(y);
+        for (int x = 0; x < picture.Width(); ++x)
+            row[4 * x + 3] = 255;
+    }
     return S_OK;
 }
 

@@ -8,6 +8,7 @@ TEST(Window, TheActiveWindowShowsItsPictureWhereItStands)
 {
     BgraImage picture(30, 20);
     picture.Fill(MakeArgb(255, 10, 20, 30));
+    picture.SetPixel(0, 0, MakeArgb(0, 1, 2, 3));
     HWND window = CreateStandInWindow(POINT{100, 50}, picture);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GetActiveWindow(), nullptr) << "a new window is not active until made so";
@@ -20,6 +21,7 @@ TEST(Window, TheActiveWindowShowsItsPictureWhereItStands)
     BgraImage shown;
     ASSERT_EQ(CopyWindowPicture(window, shown), S_OK);
     EXPECT_EQ(shown.PixelAt(29, 19), MakeArgb(255, 10, 20, 30));
+    EXPECT_EQ(shown.PixelAt(0, 0), MakeArgb(255, 1, 2, 3)) << "the screen is opaque";
 
     ASSERT_TRUE(DestroyWindow(window));
     EXPECT_EQ(GetActiveWindow(), nullptr);

@@ -61,6 +61,25 @@ HWND GetOpenClipboardWindow();
 // A number that changes whenever the clipboard's contents change.
 DWORD GetClipboardSequenceNumber();
 
+// Holds the clipboard open for the life of a scope, when it can be opened.
+class ScopedClipboard
+{
+public:
+    explicit ScopedClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
+    ~ScopedClipboard()
+    {
+        if (m_open)
+            CloseClipboard();
+    }
+    ScopedClipboard(const ScopedClipboard&) = delete;
+    ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+
+    bool IsOpen() const { return m_open; }
+
+private:
+    bool m_open;
+};
+
 // Another program on the same desktop, for tests and tools: it opens, fills and closes the
 // clipboard as such a program does, so that this program loses what it put there. Its window
 // is none of this program's windows.

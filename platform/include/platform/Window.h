@@ -27,7 +27,8 @@ HWND SetActiveWindow(HWND window);
 BOOL GetWindowRect(HWND window, RECT* rect);
 
 // What the window shows, pixel for pixel, as copying from its whole-window device context
-// gives it. HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE) for an unknown window.
+// gives it: opaque, since the screen has no transparency.
+// HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE) for an unknown window.
 HRESULT CopyWindowPicture(HWND window, BgraImage& picture);
 
 // Gives the window a new picture; its size changes with it.
