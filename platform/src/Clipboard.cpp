@@ -83,44 +83,47 @@ BOOL OpenFor(const Session& session, HWND owner)
     return TRUE;
 }
 
-BOOL CloseFor(const Session& session)
+// What change gives when the session holds the clipboard open, else refused.
+template <class Result, class Change>
+Result IfHeldOpen(const Session& session, Result refused, Change change)
 {
     ClipboardState& state = State();
     std::lock_guard<std::mutex> guard(state.lock);
-    if (!HoldsOpen(state, session))
-        return FALSE;
-    state.openBy.reset();
-    state.openWindow = nullptr;
-    return TRUE;
+    return HoldsOpen(state, session) ? change(state) : refused;
+}
+
+BOOL CloseFor(const Session& session)
+{
+    return IfHeldOpen(session, BOOL(FALSE), [](ClipboardState& state) {
+        state.openBy.reset();
+        state.openWindow = nullptr;
+        return BOOL(TRUE);
+    });
 }
 
 BOOL EmptyFor(const Session& session)
 {
-    ClipboardState& state = State();
-    std::lock_guard<std::mutex> guard(state.lock);
-    if (!HoldsOpen(state, session))
-        return FALSE;
-    FreeAll(state);
-    state.owner = state.openWindow;
-    ++state.sequence;
-    return TRUE;
+    return IfHeldOpen(session, BOOL(FALSE), [](ClipboardState& state) {
+        FreeAll(state);
+        state.owner = state.openWindow;
+        ++state.sequence;
+        return BOOL(TRUE);
+    });
 }
 
 HANDLE SetFor(const Session& session, UINT format, HANDLE data)
 {
     HGLOBAL block = static_cast<HGLOBAL>(data);
     if (format == 0 || GlobalSize(block) == 0)
-        return nullptr;
-    ClipboardState& state = State();
-    std::lock_guard<std::mutex> guard(state.lock);
-    if (!HoldsOpen(state, session))
-        return nullptr;
-    HGLOBAL& slot = state.data[format];
-    if (slot && slot != block)
-        GlobalFree(slot);
-    slot = block;
-    ++state.sequence;
-    return data;
+        return HANDLE(nullptr);
+    return IfHeldOpen(session, HANDLE(nullptr), [&](ClipboardState& state) {
+        HGLOBAL& slot = state.data[format];
+        if (slot && slot != block)
+            GlobalFree(slot);
+        slot = block;
+        ++state.sequence;
+        return data;
+    });
 }
 
 } // namespace
@@ -164,12 +167,10 @@ HANDLE SetClipboardData(UINT format, HANDLE data)
 
 HANDLE GetClipboardData(UINT format)
 {
-    ClipboardState& state = State();
-    std::lock_guard<std::mutex> guard(state.lock);
-    if (!HoldsOpen(state, ThisThread()))
-        return nullptr;
-    auto found = state.data.find(format);
-    return found == state.data.end() ? nullptr : found->second;
+    return IfHeldOpen(ThisThread(), HANDLE(nullptr), [format](ClipboardState& state) {
+        auto found = state.data.find(format);
+        return found == state.data.end() ? HANDLE(nullptr) : HANDLE(found->second);
+    });
 }
 
 BOOL IsClipboardFormatAvailable(UINT format)
@@ -249,6 +250,15 @@ HRESULT ClipboardOtherProgram::Copy(UINT format, const void* bytes, size_t size)
     std::memcpy(data, bytes, size);
     GlobalUnlock(block);
     return CopyBlock(format, block);
+}
+
+HRESULT ClipboardOtherProgram::Clear()
+{
+    if (!Open())
+        return E_ACCESSDENIED;
+    Empty();
+    Close();
+    return S_OK;
 }
 
 HRESULT ClipboardOtherProgram::CopyText(const wchar_t* text)

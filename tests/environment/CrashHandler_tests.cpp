@@ -2,29 +2,20 @@
 
 #include "platform/ErrorStack.h"
 #include "support/ErrorStackText.h"
+#include "support/FileText.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <regex>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 struct CrashCase
 {
@@ -82,7 +73,7 @@ TEST_P(CrashHandler, TheCrashLeavesAReportAndEndsTheProcessByItsSignal)
     ASSERT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status);
     EXPECT_EQ(WTERMSIG(status), crash.signal);
 
-    std::string dump = ReadAll(DumpOf("Reelmark"));
+    std::string dump = ReadFileText(DumpOf("Reelmark"));
     EXPECT_NE(dump.find("Crash name: Reelmark\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find(crash.signalLine), std::string::npos) << dump;
     EXPECT_NE(dump.find("Program: " CRASH_CHILD_PATH "\n"), std::string::npos) << dump;
@@ -98,7 +89,7 @@ TEST_P(CrashHandler, TheCrashLeavesAReportAndEndsTheProcessByItsSignal)
     }
     EXPECT_FALSE(fs::exists(DumpOf("Other"))) << "a second registration changes nothing";
 
-    std::string stored = ReadAll(Reports() / "Crash_Reelmark.txt");
+    std::string stored = ReadFileText(Reports() / "Crash_Reelmark.txt");
     EXPECT_EQ(stored, "Report: Crash_Reelmark\nKind: crash\nAttachment: " +
                           DumpOf("Reelmark").string() + "\n\n" + dump);
 }
@@ -127,7 +118,7 @@ TEST_F(CrashHandlerAlone, WithoutTheReportingClassTheDumpIsStillWritten)
     int status = RunChild({"segv", "Quiet", "--no-reporter"});
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGSEGV);
-    EXPECT_NE(ReadAll(DumpOf("Quiet")).find("Signal: 11 (SIGSEGV)"), std::string::npos);
+    EXPECT_NE(ReadFileText(DumpOf("Quiet")).find("Signal: 11 (SIGSEGV)"), std::string::npos);
     EXPECT_FALSE(fs::exists(Reports()));
 }
 

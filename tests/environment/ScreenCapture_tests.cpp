@@ -42,10 +42,7 @@ class ScreenCapture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ClipboardOtherProgram cleaner;
-        ASSERT_TRUE(cleaner.Open());
-        cleaner.Empty();
-        cleaner.Close();
+        ASSERT_EQ(ClipboardOtherProgram().Clear(), S_OK);
         ASSERT_EQ(GetActiveWindow(), nullptr);
     }
     void TearDown() override

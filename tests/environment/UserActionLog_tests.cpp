@@ -2,13 +2,13 @@
 #include "dsutils/DSFileUtils.h"
 
 #include "platform/StringConv.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -16,10 +16,7 @@ namespace fs = std::filesystem;
 
 std::string ReadAll(const CComBSTR& path)
 {
-    std::ifstream in(WideToUtf8(path.Str()), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadFileText(WideToUtf8(path.Str()));
 }
 
 CComBSTR LogPath()

@@ -6,12 +6,11 @@
 #include "platform/PathService.h"
 #include "platform/StringConv.h"
 #include "support/ErrorStackText.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -52,10 +51,8 @@ TEST_F(PhoneHome, SendsOnceAndClearsItsKey)
     EXPECT_EQ(CDSAppUtils::PhoneHome(L"first run of 9.0", kFirstRunKey), S_FALSE);
 
     ASSERT_EQ(ReportCount(), 1u);
-    std::ifstream in(m_reports / "Message.txt");
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "Report: first run of 9.0\nKind: message\nAttachment: \n\n");
+    EXPECT_EQ(ReadFileText(m_reports / "Message.txt"),
+              "Report: first run of 9.0\nKind: message\nAttachment: \n\n");
 }
 
 TEST_F(PhoneHome, NothingIsSentWhileWebReportingIsOff)

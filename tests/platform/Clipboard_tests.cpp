@@ -32,10 +32,7 @@ class ClipboardTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ClipboardOtherProgram cleaner;
-        ASSERT_TRUE(cleaner.Open());
-        cleaner.Empty();
-        cleaner.Close();
+        ASSERT_EQ(ClipboardOtherProgram().Clear(), S_OK);
         m_window = CreateStandInWindow(POINT{0, 0}, BgraImage(4, 4));
     }
     void TearDown() override

@@ -1,24 +1,16 @@
 #include "platform/ComPtr.h"
 #include "platform/ErrorReport.h"
 #include "platform/StringConv.h"
+#include "support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Reports go to a folder of their own for each test.
 class ErrorReportTest : public ::testing::Test
@@ -51,7 +43,7 @@ TEST_F(ErrorReportTest, ACrashReportIsKeptUnderItsNameWithItsDump)
     ASSERT_EQ(m_report->AttachFile(CComBSTR(Utf8ToWide(m_attachment.string()))), S_OK);
     ASSERT_EQ(m_report->Send(CComBSTR(L"Crash_Reelmark"), ErrorReport_Crash), S_OK);
 
-    std::string stored = ReadAll(m_folder / "Crash_Reelmark.txt");
+    std::string stored = ReadFileText(m_folder / "Crash_Reelmark.txt");
     EXPECT_EQ(stored, "Report: Crash_Reelmark\nKind: crash\nAttachment: " + m_attachment.string() +
                           "\n\nSignal: 11 (SIGSEGV)\nBacktrace:\n");
 }
@@ -64,12 +56,12 @@ TEST_F(ErrorReportTest, ReportsOfOneNameAreAllKeptAndAnAttachmentServesOnce)
     ASSERT_EQ(m_report->Send(CComBSTR(L"Ünïcode text\nof two lines"), ErrorReport_Message), S_OK);
     ASSERT_EQ(m_report->Send(CComBSTR(L"again"), ErrorReport_Message), S_OK);
 
-    EXPECT_NE(ReadAll(m_folder / "Crash_X.txt").find("SIGSEGV"), std::string::npos);
-    EXPECT_EQ(ReadAll(m_folder / "Crash_X_2.txt"),
+    EXPECT_NE(ReadFileText(m_folder / "Crash_X.txt").find("SIGSEGV"), std::string::npos);
+    EXPECT_EQ(ReadFileText(m_folder / "Crash_X_2.txt"),
               "Report: Crash_X\nKind: crash\nAttachment: \n\n");
-    EXPECT_EQ(ReadAll(m_folder / "Message.txt"),
+    EXPECT_EQ(ReadFileText(m_folder / "Message.txt"),
               "Report: Ünïcode text\nof two lines\nKind: message\nAttachment: \n\n");
-    EXPECT_NE(ReadAll(m_folder / "Message_2.txt").find("Report: again\n"), std::string::npos);
+    EXPECT_NE(ReadFileText(m_folder / "Message_2.txt").find("Report: again\n"), std::string::npos);
 }
 
 TEST_F(ErrorReportTest, NamesThatCannotBeFileNamesAreMadeSafe)
@@ -87,12 +79,12 @@ TEST_F(ErrorReportTest, AMissingAttachmentIsNotedAndItsErrorReturned)
     ASSERT_EQ(m_report->AttachFile(CComBSTR(missing)), S_OK);
     EXPECT_EQ(m_report->Send(CComBSTR(L"Crash_Y"), ErrorReport_Crash),
               HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
-    EXPECT_NE(ReadAll(m_folder / "Crash_Y.txt").find("missing.dmp (could not be read)\n"),
+    EXPECT_NE(ReadFileText(m_folder / "Crash_Y.txt").find("missing.dmp (could not be read)\n"),
               std::string::npos);
 
     EXPECT_EQ(m_report->AttachFile(CComBSTR(std::wstring(5000, L'a'))), E_INVALIDARG);
     EXPECT_EQ(m_report->Send(CComBSTR(L"Crash_Z"), ErrorReport_Crash), S_OK);
-    EXPECT_NE(ReadAll(m_folder / "Crash_Z.txt").find("Attachment: \n"), std::string::npos);
+    EXPECT_NE(ReadFileText(m_folder / "Crash_Z.txt").find("Attachment: \n"), std::string::npos);
 }
 
 } // namespace

@@ -102,6 +102,9 @@ public:
     // under the format and closes. E_ACCESSDENIED when the clipboard cannot be opened,
     // E_OUTOFMEMORY when no block can be had.
     HRESULT Copy(UINT format, const void* bytes, size_t size);
+    // Empties the clipboard as that program would: open, empty, close. E_ACCESSDENIED when
+    // the clipboard cannot be opened.
+    HRESULT Clear();
     // Unicode text with its terminating zero (CF_UNICODETEXT).
     HRESULT CopyText(const wchar_t* text);
     // A picture as a packed bitmap (CF_DIB).
