@@ -2,9 +2,10 @@
 //
 //     crash_child <how> <crash name> [--again <second name>] [--no-reporter]
 //
-// how: segv (a write to a bad address), bus (a read past the end of a mapped file), fpe (an
-// integer division by zero), ill (an undefined instruction), abrt (abort). With --again the
-// handler is registered a second time under another name, which must change nothing; with
+// how: segv (a write to a bad address), overflow (a recursion without end), bus (a read past the
+// end of a mapped file), fpe (an integer division by zero), ill (an undefined instruction), abrt
+// (abort). With --again the handler is registered a second time under another name, which must
+// change nothing; with
 // --no-reporter the error-reporting class is not registered. The crash functions are
 // exported so that the backtrace names them. Exit codes other than a signal say what failed.
 #include "dsutils/DSAppUtils.h"
@@ -25,6 +26,18 @@ extern "C" {
 __attribute__((noinline)) void CrashChildWriteToBadAddress()
 {
     *reinterpret_cast<volatile int*>(uintptr_t(16)) = 1;
+}
+
+// Deeper than any stack: the recursion ends in an overflow.
+volatile int g_recursionLimit = 1 << 30;
+
+__attribute__((noinline)) int CrashChildRecurse(int depth)
+{
+    if (depth >= g_recursionLimit)
+        return 0;
+    volatile char frame[512];
+    frame[depth % sizeof(frame)] = static_cast<char>(depth);
+    return CrashChildRecurse(depth + 1) + frame[0];
 }
 
 __attribute__((noinline)) int CrashChildReadPastMappedFile()
@@ -79,6 +92,8 @@ void Crash(const std::string& how)
 {
     if (how == "segv")
         CrashChildWriteToBadAddress();
+    else if (how == "overflow")
+        CrashChildRecurse(0);
     else if (how == "bus")
         CrashChildReadPastMappedFile();
     else if (how == "fpe")

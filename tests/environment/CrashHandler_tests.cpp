@@ -34,7 +34,8 @@ void PrintTo(const CrashCase& crash, std::ostream* out)
 }
 
 // Runs the crash program with a home of its own. The sanitizers' handlers are switched on
-// for every fatal signal, so that the crash handler must take each signal over from them.
+// for every fatal signal, so that the crash handler must take each signal over from them,
+// but their alternate signal stack is not, so that the handler runs on its own.
 class CrashHandler : public ::testing::TestWithParam<CrashCase>
 {
 protected:
@@ -48,7 +49,7 @@ protected:
         argv.push_back(nullptr);
         std::string home = "REELMARK_HOME=" + m_home.Path().string();
         std::string asan = "ASAN_OPTIONS=handle_segv=1:handle_sigbus=1:handle_sigfpe=1:"
-                           "handle_sigill=1:handle_abort=1:detect_leaks=0";
+                           "handle_sigill=1:handle_abort=1:use_sigaltstack=0:detect_leaks=0";
         char* envp[] = {home.data(), asan.data(), nullptr};
         pid_t child = 0;
         EXPECT_EQ(posix_spawn(&child, CRASH_CHILD_PATH, nullptr, nullptr, argv.data(), envp), 0);
@@ -97,6 +98,7 @@ TEST_P(CrashHandler, TheCrashLeavesAReportAndEndsTheProcessByItsSignal)
 const CrashCase kCrashes[] = {
     {"segv", SIGSEGV, "Signal: 11 (SIGSEGV), code 1\nFault address: 0x0000000000000010\n",
      "(CrashChildWriteToBadAddress+", true},
+    {"overflow", SIGSEGV, "Signal: 11 (SIGSEGV), code ", "(CrashChildRecurse+", true},
     {"bus", SIGBUS, "Signal: 7 (SIGBUS), code 2\nFault address: 0x",
      "(CrashChildReadPastMappedFile+", true},
     {"fpe", SIGFPE, "Signal: 8 (SIGFPE), code 1\nFault address: 0x", "(CrashChildDivideByZero+",
