@@ -23,14 +23,4 @@ TEST(ReportLogEvent, AnEventIsOneSyslogRecordUnderItsSource)
     EXPECT_TRUE(recording.Closed()) << "the source is deregistered";
 }
 
-TEST(ReportLogEvent, WhatCannotBeWrittenIsPassedOver)
-{
-    SyslogRecording recording;
-    CDSAppUtils::ReportLogEvent(L"", EVENTLOG_ERROR_TYPE, 1, 0, 0, nullptr);
-    CDSAppUtils::ReportLogEvent(nullptr, EVENTLOG_ERROR_TYPE, 1, 0, 0, nullptr);
-    CDSAppUtils::ReportLogEvent(L"Reelmark", 0x40, 1, 0, 0, nullptr);
-    CDSAppUtils::ReportLogEvent(L"Reelmark", EVENTLOG_WARNING_TYPE, 1, 0, 3, nullptr);
-    EXPECT_TRUE(recording.Records().empty());
-}
-
 } // namespace
