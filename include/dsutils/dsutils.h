@@ -5,6 +5,7 @@
 #include "dsutils/DSButtonLinkAlgorithm.h"
 #include "dsutils/DSCapabilities.h"
 #include "dsutils/DSChapterList.h"
+#include "dsutils/DSClipboard.h"
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSEncodeParams.h"
 #include "dsutils/DSFileUtils.h"

@@ -48,6 +48,8 @@ const ResultCodeEntry kResultCodes[] = {
      L"There is not enough space on the disk"},
     {HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS), L"HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS)",
      L"The file already exists"},
+    {HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE),
+     L"HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE)", L"There is no such window"},
     RESULT_CODE(E_FILTERMEDIAFILES_FILE_NOT_FOUND, L"A media file does not exist"),
     RESULT_CODE(E_SETCMD_INVALID_TARGET, L"The link target is neither a menu nor a title"),
     RESULT_CODE(E_FINDORPHANS_UNKNOWN_LINK_TARGET,

@@ -1,6 +1,8 @@
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 
+#include "model/IDSMenuElement.h"
+
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 
@@ -8,12 +10,13 @@ HRESULT CDSMenuUtils::ClearForResolve(IDSMenuElement* pElement)
 {
     KVUClearErrorStack();
     CHECK_NULL(pElement);
-    if (CComQIPtr<IDSMenuOverlay> spOverlay(pElement); spOverlay) {
-        CHECK_HR(spOverlay->ResetResolvedSource());
+    if (CComQIPtr<IDSMenuButton> spButton = pElement) {
+        for (const CComPtr<IDSMenuOverlay>& spThumbnail :
+             GetOverlayList(spButton, OverlayType_Thumbnail))
+            CHECK_HR(spThumbnail->ResetResolvedSource());
         return S_OK;
     }
-    for (const CComPtr<IDSMenuOverlay>& spThumbnail :
-         GetOverlayList(pElement, OverlayType_Thumbnail))
-        CHECK_HR(spThumbnail->ResetResolvedSource());
+    if (CComQIPtr<IDSMenuOverlay> spOverlay = pElement)
+        CHECK_HR(spOverlay->ResetResolvedSource());
     return S_OK;
 }
