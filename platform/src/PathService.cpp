@@ -2,12 +2,14 @@
 
 #include "platform/StringConv.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -41,10 +43,69 @@ std::wstring XdgFolder(const char* variable, const wchar_t* fallback)
     return value.empty() ? PathAppend(HomeFolder(), fallback) : value;
 }
 
+std::filesystem::path NativeOf(const std::wstring& path)
+{
+    return std::filesystem::path(WideToUtf8(path));
+}
+
 bool IsDirectory(const std::wstring& path)
 {
     std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(WideToUtf8(path)), error);
+    return std::filesystem::is_directory(NativeOf(path), error);
+}
+
+bool Exists(const std::wstring& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(NativeOf(path), error);
+}
+
+// The entry of folder whose name is name without regard to case: the exact name when it
+// exists, else the first such name in name order; empty when there is none.
+std::wstring MatchingEntry(const std::wstring& folder, const std::wstring& name)
+{
+    if (Exists(PathAppend(folder, name)))
+        return name;
+    std::vector<std::wstring> matches;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(NativeOf(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        std::wstring entry = Utf8ToWide(it->path().filename().string());
+        if (CompareNoCase(entry, name) == 0)
+            matches.push_back(std::move(entry));
+    }
+    return matches.empty() ? std::wstring() : *std::min_element(matches.begin(), matches.end());
+}
+
+// The existing path that relative names below folder, each part matched by MatchingEntry;
+// empty when a part matches nothing.
+std::wstring ResolveBelow(const std::wstring& folder, std::wstring_view relative)
+{
+    std::wstring resolved = folder;
+    while (!relative.empty()) {
+        size_t slash = relative.find(L'/');
+        std::wstring part(relative.substr(0, slash));
+        relative.remove_prefix(slash == std::wstring_view::npos ? relative.size() : slash + 1);
+        if (part.empty())
+            continue;
+        std::wstring found = MatchingEntry(resolved, part);
+        if (found.empty())
+            return std::wstring();
+        resolved = PathAppend(resolved, found);
+    }
+    return resolved;
+}
+
+// Whether path lies below folder; relative receives the part after the folder.
+bool LiesBelow(std::wstring_view path, std::wstring_view folder, std::wstring_view& relative)
+{
+    while (folder.size() > 1 && folder.back() == L'/')
+        folder.remove_suffix(1);
+    if (folder.empty() || path.size() <= folder.size() + 1 ||
+        path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != L'/')
+        return false;
+    relative = path.substr(folder.size() + 1);
+    return true;
 }
 
 std::wstring Unquoted(std::string value)
@@ -124,6 +185,22 @@ std::wstring ExpandPathMacros(std::wstring_view path)
         return text;
     text = ReplaceMacro(text, L"%CONTENT%", ContentFolder());
     return ReplaceMacro(text, L"%PLUGINS%", PluginsFolder());
+}
+
+std::wstring ResolveContentPath(std::wstring_view path)
+{
+    std::wstring expanded = ExpandPathMacros(path);
+    if (expanded.empty() || Exists(expanded))
+        return expanded;
+    for (const std::wstring& folder : {ContentFolder(), PluginsFolder()}) {
+        std::wstring_view relative;
+        if (!LiesBelow(expanded, folder, relative))
+            continue;
+        std::wstring resolved = ResolveBelow(folder, relative);
+        if (!resolved.empty())
+            return resolved;
+    }
+    return expanded;
 }
 
 HRESULT GetShellFolderPath(int csidl, std::wstring& path)
