@@ -1,9 +1,12 @@
 #include "MenuReader.h"
+#include "XmlHelpers.h"
 
 #include "model/IDSMenu.h"
 #include "model/IDSMenuElement.h"
 
 #include "platform/ComPtr.h"
+#include "platform/PathService.h"
+#include "platform/StringConv.h"
 #include "platform/TextRenderer.h"
 
 #include <algorithm>
@@ -58,9 +61,27 @@ void ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
     overlay->GetSourceScale(&drawn.sourceScaleX, &drawn.sourceScaleY);
     overlay->GetMaskSize(&drawn.maskScaleX, &drawn.maskScaleY);
     drawn.kind = DrawnElement::Kind::Overlay;
-    drawn.source = source.Str();
-    drawn.alphaMask = mask.Str();
+    // Stored paths may name content through "%CONTENT%" and in another case.
+    drawn.source = ResolveContentPath(source.Str());
+    drawn.alphaMask = ResolveContentPath(mask.Str());
     drawn.still = still != VARIANT_FALSE;
+}
+
+bool IsTrue(const std::wstring& flag)
+{
+    return flag == L"1" || CompareNoCase(flag, L"true") == 0;
+}
+
+// The weight and slant of the text's font, kept in its effect description.
+void ReadFontStyle(IDSMenuText* text, DrawnElement& drawn)
+{
+    CComPtr<IXMLDOMNode> effect;
+    CComPtr<IXMLDOMNode> font;
+    if (FAILED(text->GetEffectXML(&effect)) || !effect ||
+        effect->selectSingleNode(CComBSTR(L"font"), &font) != S_OK)
+        return;
+    drawn.bold = IsTrue(GetAttributeText(font, L"bold"));
+    drawn.italic = IsTrue(GetAttributeText(font, L"italic"));
 }
 
 void ReadText(IDSMenuText* text, DrawnElement& drawn)
@@ -82,6 +103,7 @@ void ReadText(IDSMenuText* text, DrawnElement& drawn)
     drawn.fontSize = size / 2.0;
     drawn.colour = ArgbOfColorref(colour, drawn.opacity);
     drawn.alignment = PlacementOfAlignment(alignment);
+    ReadFontStyle(text, drawn);
 }
 
 HRESULT ReadList(IDSMenuElementList* list, double offsetX, double offsetY, int depth,
