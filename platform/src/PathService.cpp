@@ -60,40 +60,42 @@ bool Exists(const std::wstring& path)
     return std::filesystem::exists(NativeOf(path), error);
 }
 
-// The entry of folder whose name is name without regard to case: the exact name when it
-// exists, else the first such name in name order; empty when there is none.
-std::wstring MatchingEntry(const std::wstring& folder, const std::wstring& name)
+// The entries of folder whose names are name without regard to case: the exact name first
+// when it exists, then the others in name order.
+std::vector<std::wstring> MatchingEntries(const std::wstring& folder, const std::wstring& name)
 {
-    if (Exists(PathAppend(folder, name)))
-        return name;
     std::vector<std::wstring> matches;
     std::error_code error;
     for (std::filesystem::directory_iterator it(NativeOf(folder), error), end; !error && it != end;
          it.increment(error)) {
         std::wstring entry = Utf8ToWide(it->path().filename().string());
-        if (CompareNoCase(entry, name) == 0)
+        if (entry != name && CompareNoCase(entry, name) == 0)
             matches.push_back(std::move(entry));
     }
-    return matches.empty() ? std::wstring() : *std::min_element(matches.begin(), matches.end());
+    std::sort(matches.begin(), matches.end());
+    if (Exists(PathAppend(folder, name)))
+        matches.insert(matches.begin(), name);
+    return matches;
 }
 
-// The existing path that relative names below folder, each part matched by MatchingEntry;
-// empty when a part matches nothing.
+// The existing path that relative names below folder, each part matched by MatchingEntries
+// and the first match that leads on taken; empty when none does.
 std::wstring ResolveBelow(const std::wstring& folder, std::wstring_view relative)
 {
-    std::wstring resolved = folder;
-    while (!relative.empty()) {
-        size_t slash = relative.find(L'/');
-        std::wstring part(relative.substr(0, slash));
-        relative.remove_prefix(slash == std::wstring_view::npos ? relative.size() : slash + 1);
-        if (part.empty())
-            continue;
-        std::wstring found = MatchingEntry(resolved, part);
-        if (found.empty())
-            return std::wstring();
-        resolved = PathAppend(resolved, found);
+    while (!relative.empty() && relative.front() == L'/')
+        relative.remove_prefix(1);
+    if (relative.empty())
+        return folder;
+    size_t slash = relative.find(L'/');
+    std::wstring part(relative.substr(0, slash));
+    std::wstring_view rest =
+        slash == std::wstring_view::npos ? std::wstring_view() : relative.substr(slash);
+    for (const std::wstring& entry : MatchingEntries(folder, part)) {
+        std::wstring resolved = ResolveBelow(PathAppend(folder, entry), rest);
+        if (!resolved.empty())
+            return resolved;
     }
-    return resolved;
+    return std::wstring();
 }
 
 // Whether path lies below folder; relative receives the part after the folder.

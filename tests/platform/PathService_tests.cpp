@@ -57,6 +57,14 @@ TEST_F(ContentPaths, ContentFilesAreFoundWithoutRegardToCase)
               Under("plugins/KVTransitionPlugIns.xml"));
 }
 
+TEST_F(ContentPaths, AFolderOfTheExactNameThatLeadsNowhereIsPassedOver)
+{
+    Touch("content/DVD/Mandatory/x.png");
+    Touch("content/dvd/4X3/button/a.xml");
+    EXPECT_EQ(ResolveContentPath(L"%CONTENT%/DVD/4x3/Button/a.xml"),
+              Under("content/dvd/4X3/button/a.xml"));
+}
+
 TEST_F(ContentPaths, TheExactNameWinsOverOthersOfAnotherCase)
 {
     Touch("content/Button/a.xml");

@@ -27,8 +27,9 @@ std::wstring ExpandPathMacros(std::wstring_view path);
 // the plug-ins folder that does not exist as written, each part below that folder matched to
 // an existing name without regard to case, as the desktop platform finds content files
 // ("%CONTENT%/DVD/MANDATORY/SP_Pattern.png" finds DVD/Mandatory/SP_Pattern.png). Of several
-// names that differ only in case, the exact one wins, else the first in name order. A path
-// that matches nothing, and any path outside those folders, is returned expanded.
+// names that differ only in case, the exact one is tried first, then the others in name
+// order, and the first that leads to an existing path wins. A path that matches nothing, and
+// any path outside those folders, is returned expanded.
 std::wstring ResolveContentPath(std::wstring_view path);
 
 // The folder of a shell folder number: CSIDL_APPDATA is $XDG_DATA_HOME (~/.local/share),
