@@ -1,0 +1,6 @@
+# The button styles and the shipped content (themes, button styles, mandatory pictures). Kept
+# apart from the suite of the theme operations so that each can grow on its own.
+dsutils_test(content_tests
+    SOURCES
+        themes/ButtonStyles_tests.cpp
+    LIBRARIES test_support dsutils::dsutils dsutils::objectmodel dsutils::mediaengine)
