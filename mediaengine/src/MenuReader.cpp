@@ -5,7 +5,6 @@
 #include "model/IDSMenuElement.h"
 
 #include "platform/ComPtr.h"
-#include "platform/PathService.h"
 #include "platform/StringConv.h"
 #include "platform/TextRenderer.h"
 
@@ -61,9 +60,8 @@ void ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
     overlay->GetSourceScale(&drawn.sourceScaleX, &drawn.sourceScaleY);
     overlay->GetMaskSize(&drawn.maskScaleX, &drawn.maskScaleY);
     drawn.kind = DrawnElement::Kind::Overlay;
-    // Stored paths may name content through "%CONTENT%" and in another case.
-    drawn.source = ResolveContentPath(source.Str());
-    drawn.alphaMask = ResolveContentPath(mask.Str());
+    drawn.source = source.Str();
+    drawn.alphaMask = mask.Str();
     drawn.still = still != VARIANT_FALSE;
 }
 

@@ -10,6 +10,8 @@
 #include "support/ScopedEnvironment.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -117,6 +119,13 @@ TEST_F(MenuComposition, ContentNamedThroughTheMacroInAnotherCaseIsDrawn)
     ASSERT_EQ(S_OK, overlay->put_Source(CComBSTR(L"%CONTENT%/DVD/MANDATORY/red.PNG")));
     ASSERT_EQ(S_OK, overlay->SetSize(0.4f, 0.4f));
     EXPECT_EQ(0xFFFF0000u, Frame().PixelAt(100, 50));
+    // The saved production keeps the name as stored, so that it serves wherever content lies.
+    std::wstring saved = m_folder.File("menu.dmsm");
+    ASSERT_EQ(S_OK, m_production->SaveAsProduction(CComBSTR(saved)));
+    std::ifstream file{std::filesystem::path(saved)};
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("%CONTENT%/DVD/MANDATORY/red.PNG"), std::string::npos);
+    EXPECT_EQ(text.find((m_folder.Path() / "content").string()), std::string::npos);
     // A panel of the production finds it the same way and keeps the name it was given.
     CComPtr<IKVEProductionData> production = NewProduction();
     CComPtr<IUnknown> panel;
