@@ -3,4 +3,8 @@
 dsutils_test(content_tests
     SOURCES
         themes/ButtonStyles_tests.cpp
+        themes/ShippedContent_tests.cpp
     LIBRARIES test_support dsutils::dsutils dsutils::objectmodel dsutils::mediaengine)
+# Where the shipped themes are written, rendered, for people to look at.
+target_compile_definitions(content_tests PRIVATE
+    DSUTILS_CONTENT_PREVIEWS="${CMAKE_BINARY_DIR}/content-previews")
