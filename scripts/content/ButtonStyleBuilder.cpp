@@ -28,9 +28,8 @@
 
 namespace {
 
-constexpr double kArtScale = 2.0;
-// Room for shadows around the pictures, in reference pixels.
-constexpr double kMargin = 8.0;
+constexpr double kArtScale = ThemeLayout::artScale;
+constexpr double kMargin = ThemeLayout::shadowMargin;
 constexpr unsigned kLightLabel = 0xF2F4F7;
 constexpr unsigned kDarkLabel = 0x2E2A24;
 // The colour the previews are shown on, and how much larger than the reference frame they are
@@ -64,11 +63,9 @@ Place PlaceOf(const ThemeLayout& layout, const Box& box)
 HRESULT PaintArt(const StyleContext& context, const std::wstring& name, const Box& box,
                  const std::function<void(Canvas&)>& paint, std::wstring& stored)
 {
-    Canvas canvas(int(std::lround(box.width * kArtScale)),
-                  int(std::lround(box.height * kArtScale)));
-    paint(canvas);
     std::wstring relative = context.art + L"/" + name + L".png";
-    CHECK_HR(context.out.Save(canvas.Image(), relative));
+    CHECK_HR(context.out.Paint(relative, int(std::lround(box.width * kArtScale)),
+                               int(std::lround(box.height * kArtScale)), paint));
     stored = ContentWriter::Stored(relative);
     return S_OK;
 }
@@ -115,23 +112,32 @@ HRESULT AddLabel(IDSMenuButton* button, const StyleContext& context, const Box& 
     return S_OK;
 }
 
-// A white frame with a soft shadow; the label below.
-HRESULT BuildFramed(IDSMenuButton* button, const StyleContext& c)
+// The thumbnail on a picture that reaches side pixels beyond it left and right and vertical
+// pixels above and below; the label under it.
+HRESULT BuildOnArtWithLabelBelow(IDSMenuButton* button, const StyleContext& c,
+                                 const std::wstring& name, double side, double vertical,
+                                 const std::function<void(Canvas&)>& paint)
 {
-    constexpr double border = 6.0;
-    double frameHeight = ThemeLayout::thumbHeight + 2 * border;
-    double height = frameHeight + ThemeLayout::labelGap + ThemeLayout::labelHeight;
-    double thumb = -(height - frameHeight) / 2;
-    CHECK_HR(
-        AddArt(button, c, L"Framed_Frame", 0x02,
-               {thumb, c.layout.ThumbWidth() + 2 * (border + kMargin), frameHeight + 2 * kMargin},
-               [](Canvas& canvas) { PaintFramedFrame(canvas, kMargin * kArtScale); }));
+    double artHeight = ThemeLayout::thumbHeight + 2 * vertical;
+    double height = artHeight + ThemeLayout::labelGap + ThemeLayout::labelHeight;
+    double thumb = -(height - artHeight) / 2;
+    CHECK_HR(AddArt(button, c, name, 0x02,
+                    {thumb, c.layout.ThumbWidth() + 2 * (side + kMargin), artHeight + 2 * kMargin},
+                    paint));
     CHECK_HR(AddThumbnail(button, c, thumb));
     CHECK_HR(AddLabel(
         button, c,
         {(height - ThemeLayout::labelHeight) / 2, c.layout.LabelWidth(), ThemeLayout::labelHeight},
         kLightLabel, false));
     return S_OK;
+}
+
+// A white frame with a soft shadow.
+HRESULT BuildFramed(IDSMenuButton* button, const StyleContext& c)
+{
+    return BuildOnArtWithLabelBelow(button, c, L"Framed_Frame", 6.0, 6.0, [](Canvas& canvas) {
+        PaintFramedFrame(canvas, kMargin * kArtScale);
+    });
 }
 
 // A white card holding the thumbnail, the label written on its wide bottom strip.
@@ -151,24 +157,13 @@ HRESULT BuildPolaroid(IDSMenuButton* button, const StyleContext& c)
     return S_OK;
 }
 
-// The thumbnail on a strip of film; the label below.
+// The thumbnail on a strip of film.
 HRESULT BuildFilmstrip(IDSMenuButton* button, const StyleContext& c)
 {
-    constexpr double side = 6.0;
     constexpr double band = 16.0;
-    double filmHeight = ThemeLayout::thumbHeight + 2 * band;
-    double height = filmHeight + ThemeLayout::labelGap + ThemeLayout::labelHeight;
-    double thumb = -(height - filmHeight) / 2;
-    CHECK_HR(AddArt(
-        button, c, L"Filmstrip_Film", 0x02,
-        {thumb, c.layout.ThumbWidth() + 2 * (side + kMargin), filmHeight + 2 * kMargin},
-        [](Canvas& canvas) { PaintFilmstrip(canvas, kMargin * kArtScale, band * kArtScale); }));
-    CHECK_HR(AddThumbnail(button, c, thumb));
-    CHECK_HR(AddLabel(
-        button, c,
-        {(height - ThemeLayout::labelHeight) / 2, c.layout.LabelWidth(), ThemeLayout::labelHeight},
-        kLightLabel, false));
-    return S_OK;
+    return BuildOnArtWithLabelBelow(button, c, L"Filmstrip_Film", 6.0, band, [](Canvas& canvas) {
+        PaintFilmstrip(canvas, kMargin * kArtScale, band * kArtScale);
+    });
 }
 
 // The label on a dark bar across the bottom of the thumbnail, inside a thin border.

@@ -159,6 +159,16 @@ Paint Radial(Point centre, double radius, Colour inner, Colour outer)
 
 Canvas::Canvas(int width, int height) : m_image(width, height) {}
 
+Shape Canvas::Whole() const
+{
+    return shapes::RoundedBox({Width() / 2.0, Height() / 2.0}, Width() / 2.0, Height() / 2.0, 0.0);
+}
+
+void Canvas::Light(Point centre, double radius, Colour colour)
+{
+    Fill(Whole(), paints::Radial(centre, radius, colour, colour.WithAlpha(0.0)));
+}
+
 void Canvas::Cover(const Shape& shape, const Paint& paint,
                    const std::function<double(double)>& ramp)
 {

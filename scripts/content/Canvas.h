@@ -27,6 +27,12 @@ struct Colour
     DWORD Argb() const;
 };
 
+// A colour of 0xRRGGBB with an opacity.
+inline Colour Hex(unsigned rgb, double alpha = 1.0)
+{
+    return Colour::Hex(rgb, alpha);
+}
+
 struct Point
 {
     double x = 0.0;
@@ -90,12 +96,16 @@ public:
     int Width() const { return m_image.Width(); }
     int Height() const { return m_image.Height(); }
     const BgraImage& Image() const { return m_image; }
+    // The whole picture as a shape.
+    Shape Whole() const;
 
     // Lays the paint over the shape; feather is the width in pixels of the edge over which the
     // shape fades (1 gives a crisp smooth edge, more a soft one).
     void Fill(const Shape& shape, const Paint& paint, double feather = 1.0);
     // A soft light or shadow: the colour fades from the shape's edge out over spread pixels.
     void Glow(const Shape& shape, Colour colour, double spread);
+    // A light over the whole picture: the colour at the centre fading out to the radius.
+    void Light(Point centre, double radius, Colour colour);
     // Text in a box (pixels), placed by DrawText flags. Fails when no font is found.
     HRESULT Text(const std::wstring& text, const RECT& box, const TextFont& font, Colour colour,
                  UINT flags);

@@ -35,6 +35,14 @@ HRESULT ContentWriter::Save(const BgraImage& picture, const std::wstring& relati
     return S_OK;
 }
 
+HRESULT ContentWriter::Paint(const std::wstring& relative, int width, int height,
+                             const std::function<void(Canvas&)>& paint) const
+{
+    Canvas canvas(width, height);
+    paint(canvas);
+    return Save(canvas.Image(), relative);
+}
+
 std::wstring ContentWriter::ScenePath(int number, bool wide)
 {
     return L"Overlays/Samples/Scene" + std::to_wstring(number) +

@@ -3,6 +3,7 @@
 
 #include "Canvas.h"
 
+#include <functional>
 #include <string>
 
 class ContentWriter
@@ -19,6 +20,9 @@ public:
     HRESULT MakeFolderFor(const std::wstring& relative) const;
     // Saves a picture (the extension picks the encoder).
     HRESULT Save(const BgraImage& picture, const std::wstring& relative) const;
+    // Paints a transparent picture of a size and saves it.
+    HRESULT Paint(const std::wstring& relative, int width, int height,
+                  const std::function<void(Canvas&)>& paint) const;
 
     // The relative paths of the sample scenes that thumbnails show, 1-based.
     static std::wstring ScenePath(int number, bool wide);

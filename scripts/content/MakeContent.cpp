@@ -21,27 +21,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 
 namespace {
 
-HRESULT SavePainted(const ContentWriter& out, const std::wstring& relative, int width, int height,
-                    const std::function<void(Canvas&)>& paint)
-{
-    Canvas canvas(width, height);
-    paint(canvas);
-    return out.Save(canvas.Image(), relative);
-}
-
 HRESULT MakeSharedPictures(const ContentWriter& out)
 {
-    CHECK_HR(SavePainted(out, L"DVD/Mandatory/PlaceHolder.png", 720, 480, PaintPlaceHolder));
-    CHECK_HR(SavePainted(out, L"DVD/Mandatory/SP_Pattern.png", 320, 240, PaintPattern));
-    CHECK_HR(SavePainted(out, L"Overlays/Masks/Wide_mask.png", 320, 180, PaintWideMask));
+    CHECK_HR(out.Paint(L"DVD/Mandatory/PlaceHolder.png", 720, 480, PaintPlaceHolder));
+    CHECK_HR(out.Paint(L"DVD/Mandatory/SP_Pattern.png", 320, 240, PaintPattern));
+    CHECK_HR(out.Paint(L"Overlays/Masks/Wide_mask.png", 320, 180, PaintWideMask));
     for (int number = 1; number <= kSampleScenes; ++number) {
         auto paint = [number](Canvas& canvas) { PaintScene(number - 1, canvas); };
-        CHECK_HR(SavePainted(out, ContentWriter::ScenePath(number, false), 256, 192, paint));
-        CHECK_HR(SavePainted(out, ContentWriter::ScenePath(number, true), 320, 180, paint));
+        CHECK_HR(out.Paint(ContentWriter::ScenePath(number, false), 256, 192, paint));
+        CHECK_HR(out.Paint(ContentWriter::ScenePath(number, true), 320, 180, paint));
     }
     return S_OK;
 }

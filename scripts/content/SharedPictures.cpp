@@ -6,17 +6,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-Colour Hex(unsigned rgb, double alpha = 1.0)
-{
-    return Colour::Hex(rgb, alpha);
-}
-
-Shape Whole(const Canvas& canvas)
-{
-    return shapes::RoundedBox({canvas.Width() / 2.0, canvas.Height() / 2.0}, canvas.Width() / 2.0,
-                              canvas.Height() / 2.0, 0.0);
-}
-
 // A range of hills across a box down to its bottom.
 Shape Hills(double width, double bottom, double base, double amplitude, double waves, double phase)
 {
@@ -59,9 +48,8 @@ void PaintPlaceHolder(Canvas& canvas)
 {
     double w = canvas.Width();
     double h = canvas.Height();
-    canvas.Fill(Whole(canvas), paints::Linear({0, 0}, Hex(0x2E343D), {0, h}, Hex(0x14171C)), 0.01);
-    canvas.Fill(Whole(canvas),
-                paints::Radial({w / 2, h / 2}, h * 0.7, Hex(0x3C4550, 0.5), Hex(0x3C4550, 0.0)));
+    canvas.Fill(canvas.Whole(), paints::Linear({0, 0}, Hex(0x2E343D), {0, h}, Hex(0x14171C)), 0.01);
+    canvas.Light({w / 2, h / 2}, h * 0.7, Hex(0x3C4550, 0.5));
     // The usual sign of a picture: a frame holding a sun over two hills.
     double side = h * 0.16;
     Point c{w / 2, h / 2};
@@ -82,14 +70,14 @@ void PaintPlaceHolder(Canvas& canvas)
 
 void PaintPattern(Canvas& canvas)
 {
-    canvas.Fill(Whole(canvas), paints::Solid(Hex(0xFF0000)), 0.01);
+    canvas.Fill(canvas.Whole(), paints::Solid(Hex(0xFF0000)), 0.01);
 }
 
 void PaintWideMask(Canvas& canvas)
 {
     double w = canvas.Width();
     double h = canvas.Height();
-    canvas.Fill(Whole(canvas), paints::Solid(Hex(0x000000)), 0.01);
+    canvas.Fill(canvas.Whole(), paints::Solid(Hex(0x000000)), 0.01);
     canvas.Fill(shapes::RoundedBox({w / 2, h / 2}, w / 2 - 3, h / 2 - 3, h * 0.09),
                 paints::Solid(Hex(0xFFFFFF)), 4.0);
 }
@@ -99,7 +87,7 @@ void PaintScene(int index, Canvas& canvas)
     const SceneColours& scene = kScenes[index % kSampleScenes];
     double w = canvas.Width();
     double h = canvas.Height();
-    canvas.Fill(Whole(canvas),
+    canvas.Fill(canvas.Whole(),
                 paints::Linear({0, 0}, Hex(scene.skyTop), {0, h * 0.7}, Hex(scene.skyHorizon)),
                 0.01);
     Point sun{w * scene.sunX, h * scene.sunY};

@@ -2,11 +2,6 @@
 
 namespace {
 
-Colour Hex(unsigned rgb, double alpha = 1.0)
-{
-    return Colour::Hex(rgb, alpha);
-}
-
 // The body of a picture: the canvas less its margin.
 Shape Body(const Canvas& canvas, double margin, double radius)
 {

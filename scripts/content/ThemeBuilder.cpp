@@ -24,12 +24,9 @@
 
 namespace {
 
-// Pictures are painted at twice the reference size, so that they stay sharp when a frame is
-// rendered larger than 480 lines.
-constexpr double kArtScale = 2.0;
-// Room around a frame, badge or pill for its glow or shadow, in reference pixels.
-constexpr double kFrameMargin = 8.0;
-constexpr double kBadgeMargin = 4.0;
+constexpr double kArtScale = ThemeLayout::artScale;
+constexpr double kFrameMargin = ThemeLayout::shadowMargin;
+constexpr double kBadgeMargin = ThemeLayout::badgeMargin;
 constexpr double kMenuSeconds = 30.0;
 // Two rows of three buttons, centred, the first row taking what does not fill a row.
 constexpr ULONG kButtonLayout = 0x01500C21;
@@ -88,35 +85,27 @@ int ArtPixels(double referencePixels)
     return int(std::lround(referencePixels * kArtScale));
 }
 
-HRESULT PaintInto(const ContentWriter& out, const std::wstring& relative, int width, int height,
-                  const std::function<void(Canvas&)>& paint)
-{
-    Canvas canvas(width, height);
-    paint(canvas);
-    return out.Save(canvas.Image(), relative);
-}
-
 HRESULT PaintArt(const ThemeLook& look, const ThemeLayout& layout, const ContentWriter& out,
                  ThemeArt& art)
 {
     std::wstring folder = ThemeFolder(look);
     art.background = folder + L"/Background.png";
     SIZE size = BackgroundSize(look);
-    CHECK_HR(PaintInto(out, art.background, size.cx, size.cy,
-                       [&](Canvas& c) { PaintBackground(look, c); }));
+    CHECK_HR(
+        out.Paint(art.background, size.cx, size.cy, [&](Canvas& c) { PaintBackground(look, c); }));
     double border = ThemeLayout::frameBorder + kFrameMargin;
     art.frame = folder + L"/Frame.png";
-    CHECK_HR(PaintInto(out, art.frame, ArtPixels(layout.ThumbWidth() + 2 * border),
+    CHECK_HR(out.Paint(art.frame, ArtPixels(layout.ThumbWidth() + 2 * border),
                        ArtPixels(ThemeLayout::thumbHeight + 2 * border),
                        [&](Canvas& c) { PaintThumbFrame(look, c, kFrameMargin * kArtScale); }));
     art.pill = folder + L"/Index.png";
-    CHECK_HR(PaintInto(out, art.pill, ArtPixels(ThemeLayout::pillWidth + 2 * kBadgeMargin),
+    CHECK_HR(out.Paint(art.pill, ArtPixels(ThemeLayout::pillWidth + 2 * kBadgeMargin),
                        ArtPixels(ThemeLayout::pillHeight + 2 * kBadgeMargin),
                        [&](Canvas& c) { PaintPill(look, c, kBadgeMargin * kArtScale); }));
     int badge = ArtPixels(ThemeLayout::iconSide + 2 * kBadgeMargin);
     for (size_t i = 0; i < std::size(kSigns); ++i) {
         art.signs[i] = folder + L"/" + SignName(kSigns[i]) + L".png";
-        CHECK_HR(PaintInto(out, art.signs[i], badge, badge, [&](Canvas& c) {
+        CHECK_HR(out.Paint(art.signs[i], badge, badge, [&](Canvas& c) {
             PaintBadge(look, kSigns[i], c, kBadgeMargin * kArtScale);
         }));
     }
@@ -212,6 +201,23 @@ HRESULT AddTitleText(IDSMenu* menu, const ThemeLook& look, const ThemeLayout& la
     return S_OK;
 }
 
+// The label of a button, highlighted by drawing it in the highlight colour.
+HRESULT AddLabel(IDSMenuButton* button, const ThemeLook& look, const std::wstring& label,
+                 const Place& place, float size, unsigned colour)
+{
+    TextSpec text;
+    text.tag = TextType_Label;
+    text.label = label;
+    text.place = place;
+    text.face = look.labelFace;
+    text.size = size;
+    text.colour = colour;
+    text.edge = look.textEdge;
+    text.highlight = TextHLI_Text;
+    CHECK_HR(AddTextElement(button, text));
+    return S_OK;
+}
+
 // A command button: the thumbnail in its frame and the label below; stacked at the centre
 // until the menu is arranged.
 HRESULT AddCommandButton(IDSMenu* menu, const ThemeLook& look, const ThemeLayout& layout,
@@ -238,17 +244,10 @@ HRESULT AddCommandButton(IDSMenu* menu, const ThemeLook& look, const ThemeLayout
     thumbnail.highlight = OverlayHLI_Region;
     thumbnail.sourceType = OverlaySource_None;
     CHECK_HR(AddOverlayElement(button, thumbnail));
-    TextSpec text;
-    text.tag = TextType_Label;
-    text.label = label;
-    text.place = {0, -layout.UnitsY(layout.LabelOffset()), layout.UnitsX(layout.LabelWidth()),
-                  layout.UnitsY(ThemeLayout::labelHeight)};
-    text.face = look.labelFace;
-    text.size = ThemeLayout::labelFontSize;
-    text.colour = look.labelColour;
-    text.edge = look.textEdge;
-    text.highlight = TextHLI_Text;
-    CHECK_HR(AddTextElement(button, text));
+    CHECK_HR(AddLabel(button, look, label,
+                      {0, -layout.UnitsY(layout.LabelOffset()), layout.UnitsX(layout.LabelWidth()),
+                       layout.UnitsY(ThemeLayout::labelHeight)},
+                      ThemeLayout::labelFontSize, look.labelColour));
     return S_OK;
 }
 
@@ -300,18 +299,12 @@ HRESULT AddIndexButtons(IDSMenu* menu, const ThemeLook& look, const ThemeLayout&
                       layout.UnitsY(ThemeLayout::pillHeight + 2 * kBadgeMargin)};
         pill.highlight = OverlayHLI_Region;
         CHECK_HR(AddOverlayElement(button, pill));
-        TextSpec text;
-        text.tag = TextType_Label;
         int first = 1 + k * kCommandButtons;
-        text.label = std::to_wstring(first) + L"-" + std::to_wstring(first + kCommandButtons - 1);
-        text.place = {0, 0, layout.UnitsX(ThemeLayout::pillWidth),
-                      layout.UnitsY(ThemeLayout::pillHeight)};
-        text.face = look.labelFace;
-        text.size = ThemeLayout::pillFontSize;
-        text.colour = look.glyph;
-        text.edge = look.textEdge;
-        text.highlight = TextHLI_Text;
-        CHECK_HR(AddTextElement(button, text));
+        CHECK_HR(AddLabel(
+            button, look,
+            std::to_wstring(first) + L"-" + std::to_wstring(first + kCommandButtons - 1),
+            {0, 0, layout.UnitsX(ThemeLayout::pillWidth), layout.UnitsY(ThemeLayout::pillHeight)},
+            ThemeLayout::pillFontSize, look.glyph));
     }
     return S_OK;
 }

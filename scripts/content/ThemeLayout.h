@@ -65,6 +65,12 @@ struct ThemeLayout
     static constexpr double pillHeight = 30.0;
     static constexpr double pillSpacing = 124.0;
 
+    // Pictures are painted at twice the reference size, so that they stay sharp in frames
+    // larger than 480 lines, with room around frames, badges and pills for their shadows.
+    static constexpr double artScale = 2.0;
+    static constexpr double shadowMargin = 8.0;
+    static constexpr double badgeMargin = 4.0;
+
     // Font sizes: the height of a line in menu-space units.
     static constexpr float titleFontSize = 0.14f;
     static constexpr float labelFontSize = 0.07f;

@@ -8,18 +8,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-Colour Hex(unsigned rgb, double alpha = 1.0)
-{
-    return Colour::Hex(rgb, alpha);
-}
-
-// The whole canvas as a box.
-Shape Whole(const Canvas& canvas)
-{
-    return shapes::RoundedBox({canvas.Width() / 2.0, canvas.Height() / 2.0}, canvas.Width() / 2.0,
-                              canvas.Height() / 2.0, 0.0);
-}
-
 // A vertical gradient through three colours, the middle one at a fraction of the height.
 void FillThreeStops(Canvas& canvas, Colour top, Colour middle, double at, Colour bottom)
 {
@@ -37,8 +25,8 @@ void Vignette(Canvas& canvas, double strength)
 {
     double w = canvas.Width();
     double h = canvas.Height();
-    canvas.Fill(Whole(canvas), paints::Radial({w / 2, h / 2}, std::hypot(w, h) / 2, Hex(0, 0.0),
-                                              Hex(0, strength)));
+    canvas.Fill(canvas.Whole(), paints::Radial({w / 2, h / 2}, std::hypot(w, h) / 2, Hex(0, 0.0),
+                                               Hex(0, strength)));
 }
 
 // A band along a gentle wave across the canvas: its middle line at y(x), thick(x) high.
@@ -136,10 +124,8 @@ void PaintEmber(Canvas& canvas)
     double w = canvas.Width();
     double h = canvas.Height();
     FillThreeStops(canvas, Hex(0x160302), Hex(0x3C0C05), 0.58, Hex(0x5C1A07));
-    canvas.Fill(Whole(canvas),
-                paints::Radial({w / 2, h * 1.15}, h * 0.95, Hex(0xFF7A1A, 0.50), Hex(0xFF7A1A, 0)));
-    canvas.Fill(Whole(canvas), paints::Radial({w * 0.15, h * 1.05}, h * 0.6, Hex(0xFFB347, 0.22),
-                                              Hex(0xFFB347, 0)));
+    canvas.Light({w / 2, h * 1.15}, h * 0.95, Hex(0xFF7A1A, 0.50));
+    canvas.Light({w * 0.15, h * 1.05}, h * 0.6, Hex(0xFFB347, 0.22));
     // Embers rise thinning out towards the top.
     Scatter(canvas, 11, int(w * h / 9000), h * 0.45, h, h / 240, Hex(0xFFB04A, 0.9), 3.5);
     Scatter(canvas, 12, int(w * h / 18000), h * 0.12, h * 0.6, h / 330, Hex(0xFF8A3A, 0.6), 3.0);
@@ -165,9 +151,8 @@ void PaintCobalt(Canvas& canvas)
 {
     double w = canvas.Width();
     double h = canvas.Height();
-    canvas.Fill(Whole(canvas), paints::Linear({0, 0}, Hex(0x091627), {w, h}, Hex(0x1E4670)), 0.01);
-    canvas.Fill(Whole(canvas), paints::Radial({w * 0.85, h * 0.05}, h * 0.9, Hex(0x5FB0FF, 0.22),
-                                              Hex(0x5FB0FF, 0)));
+    canvas.Fill(canvas.Whole(), paints::Linear({0, 0}, Hex(0x091627), {w, h}, Hex(0x1E4670)), 0.01);
+    canvas.Light({w * 0.85, h * 0.05}, h * 0.9, Hex(0x5FB0FF, 0.22));
     // Streaks of light slanting across.
     struct Streak
     {
@@ -235,8 +220,7 @@ void PaintFern(Canvas& canvas)
     double w = canvas.Width();
     double h = canvas.Height();
     FillThreeStops(canvas, Hex(0xF6FBEF), Hex(0xE3F1D6), 0.6, Hex(0xC6E2B0));
-    canvas.Fill(Whole(canvas),
-                paints::Radial({w * 0.1, h * 0.05}, h * 0.8, Hex(0xFFFBE0, 0.8), Hex(0xFFFBE0, 0)));
+    canvas.Light({w * 0.1, h * 0.05}, h * 0.8, Hex(0xFFFBE0, 0.8));
     auto back = [&](double x) { return h * (0.86 - 0.05 * std::sin(2 * kPi * x / w * 0.9 + 0.5)); };
     auto front = [&](double x) {
         return h * (0.92 - 0.035 * std::sin(2 * kPi * x / w * 1.4 + 2.2));
@@ -256,8 +240,7 @@ void PaintPremiere(Canvas& canvas)
     double w = canvas.Width();
     double h = canvas.Height();
     FillThreeStops(canvas, Hex(0x1A040C), Hex(0x0E0206), 0.7, Hex(0x050102));
-    canvas.Fill(Whole(canvas),
-                paints::Radial({w / 2, h * 0.02}, h * 0.95, Hex(0xFFD9A0, 0.20), Hex(0xFFD9A0, 0)));
+    canvas.Light({w / 2, h * 0.02}, h * 0.95, Hex(0xFFD9A0, 0.20));
     // The curtains on either side, gathered in folds.
     double side = w * 0.085;
     double fold = w * 0.017;

@@ -104,24 +104,25 @@ protected:
         return templates.empty() ? nullptr : templates.front();
     }
 
+    // The elements of one interface among those of a holder that match a mask.
+    template <class T> static std::vector<CComPtr<T>> ElementsOf(IUnknown* holder, ULONG mask)
+    {
+        std::vector<CComPtr<T>> found;
+        for (const CComPtr<IDSMenuElement>& element : GetElementList(holder, mask)) {
+            if (CComQIPtr<T> typed{element.p})
+                found.push_back(CComPtr<T>(typed.p));
+        }
+        return found;
+    }
+
     static std::vector<CComPtr<IDSMenuText>> Texts(IUnknown* holder, ULONG mask)
     {
-        std::vector<CComPtr<IDSMenuText>> texts;
-        for (const CComPtr<IDSMenuElement>& element : GetElementList(holder, mask)) {
-            if (CComQIPtr<IDSMenuText> text{element.p})
-                texts.push_back(CComPtr<IDSMenuText>(text.p));
-        }
-        return texts;
+        return ElementsOf<IDSMenuText>(holder, mask);
     }
 
     static std::vector<CComPtr<IDSMenuOverlay>> Overlays(IUnknown* holder, ULONG mask)
     {
-        std::vector<CComPtr<IDSMenuOverlay>> overlays;
-        for (const CComPtr<IDSMenuElement>& element : GetElementList(holder, mask)) {
-            if (CComQIPtr<IDSMenuOverlay> overlay{element.p})
-                overlays.push_back(CComPtr<IDSMenuOverlay>(overlay.p));
-        }
-        return overlays;
+        return ElementsOf<IDSMenuOverlay>(holder, mask);
     }
 
     static std::wstring LabelOf(IDSMenuElement* element)
