@@ -74,7 +74,7 @@ HRESULT PaintArt(const StyleContext& context, const std::wstring& name, const Bo
 HRESULT AddArt(IDSMenuButton* button, const StyleContext& context, const std::wstring& name,
                ULONG tag, const Box& box, const std::function<void(Canvas&)>& paint)
 {
-    OverlaySpec art;
+    OverlayDesign art;
     art.tag = tag;
     CHECK_HR(PaintArt(context, name, box, paint, art.source));
     art.place = PlaceOf(context.layout, box);
@@ -84,7 +84,7 @@ HRESULT AddArt(IDSMenuButton* button, const StyleContext& context, const std::ws
 
 HRESULT AddThumbnail(IDSMenuButton* button, const StyleContext& context, double offset)
 {
-    OverlaySpec thumbnail;
+    OverlayDesign thumbnail;
     thumbnail.tag = OverlayType_Thumbnail;
     thumbnail.source = context.scene;
     thumbnail.place =
@@ -98,7 +98,7 @@ HRESULT AddThumbnail(IDSMenuButton* button, const StyleContext& context, double 
 HRESULT AddLabel(IDSMenuButton* button, const StyleContext& context, const Box& box,
                  unsigned colour, bool bold)
 {
-    TextSpec text;
+    TextDesign text;
     text.tag = TextType_Label;
     text.label = L"My Movie";
     text.place = PlaceOf(context.layout, box);

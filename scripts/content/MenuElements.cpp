@@ -43,29 +43,29 @@ COLORREF ColourRef(unsigned rgb)
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-HRESULT AddOverlayElement(IUnknown* holder, const OverlaySpec& spec)
+HRESULT AddOverlayElement(IUnknown* holder, const OverlayDesign& design)
 {
     CComPtr<IDSMenuOverlay> overlay;
     CHECK_HR(AddElement(holder, overlay));
-    CHECK_HR(PlaceElement(overlay, spec.tag, spec.place, spec.highlight));
-    CHECK_HR(overlay->put_Source(CComBSTR(spec.source)));
-    CHECK_HR(overlay->SetSourceType(spec.sourceType, 0));
+    CHECK_HR(PlaceElement(overlay, design.tag, design.place, design.highlight));
+    CHECK_HR(overlay->put_Source(CComBSTR(design.source)));
+    CHECK_HR(overlay->SetSourceType(design.sourceType, 0));
     return S_OK;
 }
 
-HRESULT AddTextElement(IUnknown* holder, const TextSpec& spec)
+HRESULT AddTextElement(IUnknown* holder, const TextDesign& design)
 {
     CComPtr<IDSMenuText> text;
     CHECK_HR(AddElement(holder, text));
-    CHECK_HR(PlaceElement(text, spec.tag, spec.place, spec.highlight));
-    CHECK_HR(text->put_Label(CComBSTR(spec.label)));
-    CHECK_HR(text->put_FontName(CComBSTR(spec.face)));
-    CHECK_HR(text->put_FontSize(spec.size));
-    CHECK_HR(text->SetColor(TextColour_Face, ColourRef(spec.colour)));
-    CHECK_HR(text->SetColor(TextColour_Edge, ColourRef(spec.edge)));
-    CHECK_HR(text->SetColor(TextColour_Shadow, ColourRef(spec.edge)));
-    CHECK_HR(text->put_Alignment(spec.alignment));
-    CHECK_HR(SetBold(text, spec.bold));
+    CHECK_HR(PlaceElement(text, design.tag, design.place, design.highlight));
+    CHECK_HR(text->put_Label(CComBSTR(design.label)));
+    CHECK_HR(text->put_FontName(CComBSTR(design.face)));
+    CHECK_HR(text->put_FontSize(design.size));
+    CHECK_HR(text->SetColor(TextColour_Face, ColourRef(design.colour)));
+    CHECK_HR(text->SetColor(TextColour_Edge, ColourRef(design.edge)));
+    CHECK_HR(text->SetColor(TextColour_Shadow, ColourRef(design.edge)));
+    CHECK_HR(text->put_Alignment(design.alignment));
+    CHECK_HR(SetBold(text, design.bold));
     return S_OK;
 }
 

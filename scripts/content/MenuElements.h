@@ -15,7 +15,7 @@ struct Place
     float height = 0.0f;
 };
 
-struct OverlaySpec
+struct OverlayDesign
 {
     ULONG tag = 0;
     // A content path ("%CONTENT%/…").
@@ -26,7 +26,7 @@ struct OverlaySpec
     LONG sourceType = OverlaySource_File;
 };
 
-struct TextSpec
+struct TextDesign
 {
     ULONG tag = 0;
     std::wstring label;
@@ -42,8 +42,8 @@ struct TextSpec
 };
 
 // Appends an element to a menu's or a button's list.
-HRESULT AddOverlayElement(IUnknown* holder, const OverlaySpec& spec);
-HRESULT AddTextElement(IUnknown* holder, const TextSpec& spec);
+HRESULT AddOverlayElement(IUnknown* holder, const OverlayDesign& design);
+HRESULT AddTextElement(IUnknown* holder, const TextDesign& design);
 HRESULT AddButtonElement(IUnknown* holder, ULONG tag, const std::wstring& name, const Place& place,
                          CComPtr<IDSMenuButton>& button);
 

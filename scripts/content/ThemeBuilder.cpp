@@ -187,7 +187,7 @@ HRESULT SetMenuLook(IDSMenu* menu, const ThemeLook& look, const ThemeLayout& lay
 HRESULT AddTitleText(IDSMenu* menu, const ThemeLook& look, const ThemeLayout& layout,
                      const std::wstring& title)
 {
-    TextSpec text;
+    TextDesign text;
     text.label = title;
     text.place = {0.0f, layout.Y(ThemeLayout::titleY),
                   layout.UnitsX(layout.width - 2 * ThemeLayout::titleInset),
@@ -205,7 +205,7 @@ HRESULT AddTitleText(IDSMenu* menu, const ThemeLook& look, const ThemeLayout& la
 HRESULT AddLabel(IDSMenuButton* button, const ThemeLook& look, const std::wstring& label,
                  const Place& place, float size, unsigned colour)
 {
-    TextSpec text;
+    TextDesign text;
     text.tag = TextType_Label;
     text.label = label;
     text.place = place;
@@ -230,13 +230,13 @@ HRESULT AddCommandButton(IDSMenu* menu, const ThemeLook& look, const ThemeLayout
         {0, 0, layout.UnitsX(frameWidth), layout.UnitsY(layout.ButtonHeight())}, button));
     float thumbY = -layout.UnitsY(layout.FrameOffset());
     double border = ThemeLayout::frameBorder + kFrameMargin;
-    OverlaySpec frame;
+    OverlayDesign frame;
     frame.tag = 0x02;
     frame.source = ContentWriter::Stored(art.frame);
     frame.place = {0, thumbY, layout.UnitsX(layout.ThumbWidth() + 2 * border),
                    layout.UnitsY(ThemeLayout::thumbHeight + 2 * border)};
     CHECK_HR(AddOverlayElement(button, frame));
-    OverlaySpec thumbnail;
+    OverlayDesign thumbnail;
     thumbnail.tag = OverlayType_Thumbnail;
     thumbnail.source = ContentWriter::Stored(ContentWriter::ScenePath(number, look.wide));
     thumbnail.place = {0, thumbY, layout.UnitsX(layout.ThumbWidth()),
@@ -269,7 +269,7 @@ HRESULT AddNavButtons(IDSMenu* menu, const ThemeLayout& layout, const ThemeArt& 
         CComPtr<IDSMenuButton> button;
         CHECK_HR(AddButtonElement(menu, SignTag(kSigns[i]), SignName(kSigns[i]),
                                   SignPlace(kSigns[i], layout), button));
-        OverlaySpec badge;
+        OverlayDesign badge;
         badge.tag = 0x02;
         badge.source = ContentWriter::Stored(art.signs[i]);
         badge.place = {0, 0, layout.UnitsX(side), layout.UnitsY(side)};
@@ -292,7 +292,7 @@ HRESULT AddIndexButtons(IDSMenu* menu, const ThemeLook& look, const ThemeLayout&
                                    layout.UnitsX(ThemeLayout::pillWidth),
                                    layout.UnitsY(ThemeLayout::pillHeight)},
                                   button));
-        OverlaySpec pill;
+        OverlayDesign pill;
         pill.tag = 0x02;
         pill.source = ContentWriter::Stored(art.pill);
         pill.place = {0, 0, layout.UnitsX(ThemeLayout::pillWidth + 2 * kBadgeMargin),

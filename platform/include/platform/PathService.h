@@ -24,8 +24,8 @@ std::wstring PluginsFolder();
 std::wstring ExpandPathMacros(std::wstring_view path);
 
 // The file a stored path names: its macros expanded, and, for a path inside the content or
-// the plug-ins folder that does not exist as written, each part below that folder matched to
-// an existing name without regard to case, as the desktop platform finds content files
+// the plug-ins folder that names no existing file exactly, each part below that folder
+// matched to an existing name without regard to case, as the desktop platform finds content files
 // ("%CONTENT%/DVD/MANDATORY/SP_Pattern.png" finds DVD/Mandatory/SP_Pattern.png). Of several
 // names that differ only in case, the exact one is tried first, then the others in name
 // order, and the first that leads to an existing path wins. A path that matches nothing, and
