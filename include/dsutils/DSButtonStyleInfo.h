@@ -58,8 +58,9 @@ HRESULT FlushButtonStyleCache();
 bool IsFileButtonStyle(const wchar_t* pszStyle, bool b4x3);
 
 // Loads a style file (a path, optionally after "file::" or "file:") into the button. A
-// "LinkedButton" loads the theme button it names, in the theme folder of the aspect the path
-// names (a path holding "4x3" is 4:3, any other 16:9). E_POINTER for a null argument;
+// "LinkedButton" loads the theme button it names, in the theme folder of the style's aspect:
+// that of the button folder the file lies in, else 4:3 for a path holding "4x3" and 16:9 for
+// any other. E_POINTER for a null argument;
 // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) for a missing file and E_INVALIDARG for one that is
 // not well-formed XML or no button; E_BUTTONSTYLE_UNSAFE_LINK for a link that is not a plain
 // theme name and E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND when the theme has no such button.

@@ -140,13 +140,29 @@ HRESULT ThemeFileOfLink(bool b4x3, const std::wstring& link, std::wstring& path)
     return S_OK;
 }
 
-bool NamesAspect4x3(const std::wstring& path)
+bool HoldsAspect4x3(const std::wstring& path)
 {
     for (size_t at = 0; at + 3 <= path.size(); ++at) {
         if (CompareNoCase(std::wstring_view(path).substr(at, 3), L"4x3") == 0)
             return true;
     }
     return false;
+}
+
+bool LiesIn(const std::wstring& path, bool b4x3)
+{
+    std::wstring folder;
+    return SUCCEEDED(ButtonFolderOf(b4x3, folder)) && CompareNoCase(FolderPart(path), folder) == 0;
+}
+
+// The aspect of a style file: that of the button folder it lies in, else 4:3 when its path
+// names "4x3". The folder comes first, so that a content folder installed below a folder
+// whose name holds "4x3" does not make every style 4:3.
+bool IsStyleFile4x3(const std::wstring& path)
+{
+    if (LiesIn(path, false))
+        return false;
+    return LiesIn(path, true) || HoldsAspect4x3(path);
 }
 
 std::wstring PreviewOf(const std::wstring& file)
@@ -250,10 +266,7 @@ HRESULT FlushButtonStyleCache()
 bool IsFileButtonStyle(const wchar_t* pszStyle, bool b4x3)
 {
     std::wstring path = WithoutStylePrefix(pszStyle);
-    std::wstring folder;
-    if (path.empty() || FAILED(ButtonFolderOf(b4x3, folder)))
-        return false;
-    return CompareNoCase(FolderPart(path), folder) == 0 && IsFile(path);
+    return !path.empty() && LiesIn(path, b4x3) && IsFile(path);
 }
 
 HRESULT LoadButtonFromFile(const wchar_t* pszPath, IDSMenuButton* pButton)
@@ -269,7 +282,7 @@ HRESULT LoadButtonFromFile(const wchar_t* pszPath, IDSMenuButton* pButton)
         return S_OK;
     }
     bool bFound = false;
-    CHECK_HR(ButtonIndirectLoad(NamesAspect4x3(path), spRoot, pButton, &bFound));
+    CHECK_HR(ButtonIndirectLoad(IsStyleFile4x3(path), spRoot, pButton, &bFound));
     if (!bFound)
         RETURN_CODE(E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND);
     return S_OK;

@@ -180,6 +180,22 @@ TEST_F(ButtonStyles, LinkedStyleIsListedWithTheThemeButtonsTagAndName)
     EXPECT_EQ(Styles(ButtonType_Command, false), Names{});
 }
 
+TEST_F(ButtonStyles, LinkedStyleTakesTheAspectOfItsFolderWhereverTheContentLies)
+{
+    fs::path content = m_folder.Path() / "Library 4x3" / "content";
+    ScopedEnvironment moved("REELMARK_CONTENT", content.c_str());
+    m_content = content;
+    LONG id = WriteTheme(Folder("16x9", "Themes") / "Cobalt.dmsd", L"Wide Frame");
+    WriteLinked("16x9", "Linked.xml", "Cobalt", std::to_string(id));
+    EXPECT_EQ(Styles(ButtonType_Command, false), (Names{L"Wide Frame"}));
+    // Outside the button folders the path decides.
+    fs::path loose = m_folder.Path() / "styles 4x3" / "Linked.xml";
+    WriteText(loose, "<LinkedButton link=\"Cobalt\" ID=\"" + std::to_string(id) + "\"/>");
+    CComPtr<IDSMenuButton> button = NewButton(ButtonType_Up, L"Before");
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
+              LoadButtonFromFile(loose.wstring().c_str(), button));
+}
+
 TEST_F(ButtonStyles, FilesThatDoNotLoadNeverStopTheCacheFromFilling)
 {
     LONG id = WriteTheme(Folder("4x3", "Themes") / "Aurora.dmsd", L"Linked");
