@@ -1,6 +1,7 @@
 #include "ButtonStyleBuilder.h"
 
 #include "MenuElements.h"
+#include "MenuProduction.h"
 #include "StylePictures.h"
 #include "ThemeLayout.h"
 #include "ThemeLooks.h"
@@ -10,13 +11,9 @@
 #include "model/IDSMenu.h"
 #include "model/IDSProjectData.h"
 #include "model/IDSProjectFile.h"
-#include "model/KVEEditData.h"
 #include "model/KVEGraphManager.h"
-#include "model/KVEProductionData.h"
-#include "model/KVEProductionInfo.h"
 #include "model/ModelClasses.h"
 
-#include "mediaengine/MediaEngine.h"
 #include "platform/Check.h"
 #include "platform/TaskMemory.h"
 
@@ -237,18 +234,9 @@ HRESULT NewPreviewMenu(bool wide, CComPtr<IDSProjectData>& project, CComPtr<IDSM
 {
     CHECK_HR(project.CoCreateInstance(CLSID_CDSProjectData));
     CHECK_HR(project->AddMenu(-1, &menu));
-    CComPtr<IUnknown> production;
-    CHECK_HR(menu->GetProduction(&production));
-    CComQIPtr<IEditData> edit(production.p);
-    CComQIPtr<IKVEProductionData> data(production.p);
-    CHECK_NULL(edit.p);
-    CHECK_NULL(data.p);
+    CComQIPtr<IEditData> edit;
+    CHECK_HR(ShapeMenuProduction(menu, wide, edit));
     CHECK_HR(edit->AddSolidColor(0, kPreviewBackground, nullptr));
-    CComPtr<IUnknown> object;
-    CHECK_HR(data->GetProductionObj(&object));
-    CComQIPtr<IProductionInfo> info(object.p);
-    CHECK_NULL(info.p);
-    CHECK_HR(info->put_AspectRatio(wide ? 16.0 / 9.0 : 4.0 / 3.0));
     return S_OK;
 }
 

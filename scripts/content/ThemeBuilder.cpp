@@ -1,6 +1,7 @@
 #include "ThemeBuilder.h"
 
 #include "MenuElements.h"
+#include "MenuProduction.h"
 #include "ThemeLayout.h"
 #include "ThemePictures.h"
 
@@ -11,9 +12,6 @@
 #include "model/IDSMenu.h"
 #include "model/IDSProjectData.h"
 #include "model/IDSProjectFile.h"
-#include "model/KVEEditData.h"
-#include "model/KVEProductionData.h"
-#include "model/KVEProductionInfo.h"
 #include "model/ModelClasses.h"
 
 #include "platform/Check.h"
@@ -149,22 +147,13 @@ HRESULT SetHighlightColours(IDSMenu* menu)
 // is; menus made from it get their own background production when they are resolved.
 HRESULT ShowBackground(IDSMenu* menu, const std::wstring& background, bool wide)
 {
-    CComPtr<IUnknown> production;
-    CHECK_HR(menu->GetProduction(&production));
-    CComQIPtr<IKVEProductionData> data(production.p);
-    CComQIPtr<IEditData> edit(production.p);
-    CHECK_NULL(data.p);
-    CHECK_NULL(edit.p);
+    CComQIPtr<IEditData> edit;
+    CHECK_HR(ShapeMenuProduction(menu, wide, edit));
     CComPtr<IUnknown> panel;
     CHECK_HR(edit->AddSourceFile(0, CComBSTR(background), 0.0, 0.0, VARIANT_FALSE, &panel));
     CComQIPtr<IBaseObject> baseObject(panel.p);
     CHECK_NULL(baseObject.p);
     CHECK_HR(baseObject->put_Duration(kMenuSeconds));
-    CComPtr<IUnknown> object;
-    CHECK_HR(data->GetProductionObj(&object));
-    CComQIPtr<IProductionInfo> info(object.p);
-    CHECK_NULL(info.p);
-    CHECK_HR(info->put_AspectRatio(wide ? 16.0 / 9.0 : 4.0 / 3.0));
     return S_OK;
 }
 
