@@ -4,7 +4,7 @@ PREFIX ?= /usr/local
 TEST_BUILD := build/test
 RELEASE_BUILD := build/release
 
-.PHONY: all deps test demo install bench clean format
+.PHONY: all deps test demo install bench content clean format
 
 all: demo
 
@@ -37,6 +37,14 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
 		-DDSUTILS_BUILD_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# Makes the shipped content (pictures, themes, button styles) again from its source in
+# scripts/content/; commit what changes.
+content: deps
+	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
+		-DDSUTILS_BUILD_TOOLS=ON
+	cmake --build build/tools -j $(JOBS) --target make_content
+	build/tools/scripts/content/make_content content
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -8,6 +8,8 @@
 #include "SourcePanel.h"
 #include "TransitionPanel.h"
 
+#include "platform/PathService.h"
+
 #include <algorithm>
 
 namespace {
@@ -156,9 +158,12 @@ HRESULT FrameRenderer::SourcePicture(const SourcePanel& source, double sourceTim
 
 HRESULT FrameRenderer::RenderMediaFile(const std::wstring& path, double time, BgraImage& picture)
 {
+    // Stored names may reach content through "%CONTENT%" and in another case; the menu keeps
+    // the name as it was given, so that a saved production serves wherever content lies.
+    std::wstring file = ResolveContentPath(path);
     const MediaInfo* info = nullptr;
-    HRESULT probed = m_cache.Info(path, &info);
-    return FAILED(probed) ? probed : RenderMedia(path, info->isStill, time, picture);
+    HRESULT probed = m_cache.Info(file, &info);
+    return FAILED(probed) ? probed : RenderMedia(file, info->isStill, time, picture);
 }
 
 HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double time,

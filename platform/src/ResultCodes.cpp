@@ -112,6 +112,11 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_OVERLAYSOURCE_CANT_RESOLVE, L"The overlay source could not be resolved"),
     RESULT_CODE(E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE,
                 L"The transition catalogue could not be loaded"),
+    // Button styles (src/themes/DSButtonStyleInfo.cpp).
+    RESULT_CODE(E_BUTTONSTYLE_UNSAFE_LINK,
+                L"The linked button names no plain theme file of the theme folder"),
+    RESULT_CODE(E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND,
+                L"The linked theme has no button with the linked ID"),
 };
 
 #undef RESULT_CODE
