@@ -312,6 +312,11 @@ public:
     // CMenuStyleUtil::TextCopy and CMenuStyleUtil::OverlayCopy.
     static HRESULT ApplyStyle(IDSMenuText* pDst, IDSMenuText* pSrc);
     static HRESULT ApplyStyle(IDSMenuOverlay* pDst, IDSMenuOverlay* pSrc);
+    // Restyles one button from a button style file (LoadButtonFromFile, "file::" prefix
+    // allowed): the button takes the style's look with ButtonCopy and keeps its words when it
+    // is a command or chapter-range button. bReserved is not used. The loader's failure is
+    // returned and the button is left as it was.
+    static HRESULT ApplyStyle(IDSMenuButton* pBtn, const wchar_t* pszStyleFile, bool bReserved);
     // Gives the button the style button's look and keeps its place and tag; its text is kept
     // when the style is a command or chapter-range button.
     static HRESULT ApplyBtnStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);

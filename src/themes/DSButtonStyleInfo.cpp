@@ -2,6 +2,8 @@
 
 #include "dsutils/DSFileUtils.h"
 
+#include "foundation/XMLUtl.h"
+
 #include "model/IDSMenuElement.h"
 #include "model/ModelClasses.h"
 
@@ -78,7 +80,7 @@ HRESULT ButtonFolderOf(bool b4x3, std::wstring& folder)
 HRESULT LoadDocumentElement(const std::wstring& path, CComPtr<IXMLDOMElement>& root)
 {
     CComPtr<IXMLDOMDocument> spDoc;
-    CHECK_HR(CreateXMLDocument(&spDoc));
+    CHECK_HR(XMLUtl::CreateDocument(&spDoc));
     VARIANT_BOOL loaded = VARIANT_FALSE;
     CHECK_HR(spDoc->load(CComVariant(path.c_str()), &loaded));
     if (loaded == VARIANT_FALSE) {

@@ -1,4 +1,6 @@
 #include "dsutils/DSButtonStyleInfo.h"
+#include "dsutils/DSMenuUtils.h"
+#include "dsutils/DSTagLists.h"
 
 #include "model/IDSProjectFile.h"
 #include "model/ModelClasses.h"
@@ -319,3 +321,28 @@ TEST_F(ButtonStyles, FileStylesAreThoseInTheButtonFolderOfTheAspect)
 }
 
 } // namespace
+
+TEST_F(ButtonStyles, StyleFileRestylesAButtonAndKeepsItsWords)
+{
+    fs::path style = Folder("4x3", "Button") / "Framed.xml";
+    CComPtr<IDSMenuButton> framed = NewButton(ButtonType_Command, L"Framed");
+    SetLabel(AddText(framed), L"Title");
+    ASSERT_EQ(S_OK, FileService()->SaveButtonStyle(CComBSTR(style.wstring()), framed));
+    CComPtr<IDSProjectData> project = NewProject();
+    CComPtr<IDSMenuButton> button = Tagged(AddButton(AddMenu(project)), ButtonType_Command);
+    SetLabel(AddText(button), L"Chapter 4");
+
+    ASSERT_EQ(S_OK, CDSMenuUtils::ApplyStyle(button, (L"file::" + style.wstring()).c_str(), false));
+    EXPECT_EQ(GetOverlayList(button, ~0u).size(), 1u) << "the style's overlay is taken";
+    CComPtr<IDSMenuText> label = CDSMenuUtils::GetTextElement(button);
+    ASSERT_TRUE(label);
+    CComBSTR words;
+    ASSERT_EQ(S_OK, label->get_Label(&words));
+    EXPECT_EQ(words.Str(), L"Chapter 4");
+
+    // A style that cannot be read leaves the button as it was.
+    LONG before = Count(button);
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND),
+              CDSMenuUtils::ApplyStyle(button, (style.wstring() + L".gone").c_str(), false));
+    EXPECT_EQ(Count(button), before);
+}
