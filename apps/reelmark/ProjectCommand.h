@@ -20,6 +20,14 @@ protected:
     // The command's work on the opened project.
     virtual ExitStatus RunOn(ProjectDocument& document, Console& console) = 0;
 
+    // The work of a command that reports on the project: gather fills a report that starts
+    // with the project's path, and the console writes it (print makes its text). A failed
+    // gather is told as "cannot read <what> of 'PATH': <reason>".
+    using Gather = HRESULT (*)(IDSProjectData* project, nlohmann::json& report);
+    using Print = void (*)(const nlohmann::json& report, std::ostream& out);
+    static ExitStatus ReportOn(ProjectDocument& document, Console& console, Gather gather,
+                               Print print, const std::string& what);
+
 private:
     std::string m_projectPath;
 };

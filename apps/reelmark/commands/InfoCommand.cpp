@@ -110,12 +110,7 @@ public:
 protected:
     ExitStatus RunOn(ProjectDocument& document, Console& console) override
     {
-        json report = {{"project", document.Path()}};
-        HRESULT hr = SummarizeProject(document.Project(), report);
-        if (FAILED(hr))
-            return console.Fail("cannot read " + Quoted(document.Path()) + ": " + ResultText(hr));
-        console.Report(report, PrintInfo);
-        return ExitStatus::Success;
+        return ReportOn(document, console, SummarizeProject, PrintInfo, "the titles");
     }
 };
 

@@ -5,7 +5,6 @@
 #include "DisplayNames.h"
 #include "MenuTree.h"
 #include "ProjectCommand.h"
-#include "TextFormat.h"
 
 #include <map>
 #include <ostream>
@@ -145,13 +144,7 @@ public:
 protected:
     ExitStatus RunOn(ProjectDocument& document, Console& console) override
     {
-        json report = {{"project", document.Path()}};
-        HRESULT hr = DescribeMenus(document.Project(), report);
-        if (FAILED(hr))
-            return console.Fail("cannot read the menus of " + Quoted(document.Path()) + ": " +
-                                ResultText(hr));
-        console.Report(report, PrintMenus);
-        return ExitStatus::Success;
+        return ReportOn(document, console, DescribeMenus, PrintMenus, "the menus");
     }
 };
 
