@@ -83,6 +83,18 @@ TEST_F(ClipsCommand, MakesThreeClipsWithTheirColoursTonesAndMovingPictures)
     }
 }
 
+TEST_F(ClipsCommand, ProgressIsDrawnOnATerminalAndClearedBeforeTheReport)
+{
+    RunResult run = RunOnTerminal({"clips", "--out", Path("clips"), "--seconds", "0.2"});
+    ASSERT_EQ(0, run.status) << run.out;
+    size_t bar = run.out.find("\rMaking clips [");
+    size_t full = run.out.find("] 100%\r\033[K");
+    size_t report = run.out.find("Made 3 clips in ");
+    EXPECT_NE(std::string::npos, bar) << run.out;
+    EXPECT_NE(std::string::npos, full) << run.out;
+    EXPECT_TRUE(bar < full && full < report) << run.out;
+}
+
 TEST_F(ClipsCommand, UnwritableFolderIsOneLine)
 {
     WriteFile(Path("taken"), "a file, not a folder");

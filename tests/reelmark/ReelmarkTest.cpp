@@ -34,9 +34,24 @@ std::vector<std::string> RunResult::ErrLines() const
 
 RunResult ReelmarkTest::Run(const std::vector<std::string>& arguments)
 {
+    return RunProgram(REELMARK_BINARY, arguments);
+}
+
+RunResult ReelmarkTest::RunOnTerminal(const std::vector<std::string>& arguments)
+{
+    // The words are single-quoted for the shell that script starts.
+    std::string command = "'" REELMARK_BINARY "'";
+    for (const std::string& argument : arguments)
+        command += " '" + argument + "'";
+    return RunProgram("/usr/bin/script", {"-qec", command, "/dev/null"});
+}
+
+RunResult ReelmarkTest::RunProgram(const std::string& program,
+                                   const std::vector<std::string>& arguments)
+{
     std::string outFile = Path("run" + std::to_string(++m_runs) + ".out");
     std::string errFile = Path("run" + std::to_string(m_runs) + ".err");
-    std::vector<std::string> words = {REELMARK_BINARY};
+    std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -51,11 +66,11 @@ RunResult ReelmarkTest::Run(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     pid_t child = 0;
-    int spawned = posix_spawn(&child, REELMARK_BINARY, &actions, nullptr, argv.data(), environ);
+    int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     RunResult result;
     if (spawned != 0) {
-        ADD_FAILURE() << "cannot run " << REELMARK_BINARY;
+        ADD_FAILURE() << "cannot run " << program;
         return result;
     }
     int status = 0;

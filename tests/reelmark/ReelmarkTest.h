@@ -28,6 +28,9 @@ class ReelmarkTest : public ProjectTest
 protected:
     // Runs reelmark with the arguments; the environment is the test's.
     RunResult Run(const std::vector<std::string>& arguments);
+    // Runs reelmark with the arguments on a terminal of its own (a pseudo-terminal that
+    // script(1) opens), whose output comes back as standard output.
+    RunResult RunOnTerminal(const std::vector<std::string>& arguments);
 
     // Writes the project to a file of the scratch folder and gives its path.
     std::string Save(IDSProjectData* project, const std::string& name);
@@ -39,6 +42,8 @@ protected:
     ScratchFolder m_folder;
 
 private:
+    RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+
     int m_runs = 0;
 };
 
