@@ -118,11 +118,16 @@ std::span<const DemoClip> DemoClips()
     return kClips;
 }
 
+int DemoClipFrameCount(double seconds)
+{
+    return std::max(1, int(std::lround(seconds * kDemoClipFramesPerSecond)));
+}
+
 HRESULT WriteDemoClips(const std::wstring& folder, double seconds,
                        const std::function<void()>& onFrame, std::vector<std::wstring>& files,
                        std::wstring& failedFile)
 {
-    int frameCount = std::max(1, int(std::lround(seconds * kDemoClipFramesPerSecond)));
+    int frameCount = DemoClipFrameCount(seconds);
     for (const DemoClip& clip : kClips) {
         std::wstring file = PathAppend(folder, FileNameOf(clip));
         HRESULT hr = WriteDemoClip(clip, file, frameCount, onFrame);

@@ -27,6 +27,9 @@ inline constexpr int kDemoClipWidth = 640;
 inline constexpr int kDemoClipHeight = 480;
 inline constexpr int kDemoClipFramesPerSecond = 25;
 
+// The frames of a clip that plays for seconds: the nearest whole number, at least one.
+int DemoClipFrameCount(double seconds);
+
 // Writes every clip of seconds (whole frames) into folder, which must exist; onFrame is called
 // after each frame. files receives the paths written, in order. The first failure is returned
 // with its file in failedFile and reported on the error stack; the clips already written stay.

@@ -89,8 +89,7 @@ public:
         std::wstring failed;
         HRESULT hr = S_OK;
         {
-            auto clips = DemoClips();
-            int frames = int(clips.size()) * int(m_seconds * kDemoClipFramesPerSecond + 0.5);
+            int frames = int(DemoClips().size()) * DemoClipFrameCount(m_seconds);
             ProgressBar progress = console.Progress("Making clips", frames);
             hr = WriteDemoClips(
                 Utf8ToWide(m_folder), m_seconds, [&] { progress.Advance(); }, files, failed);
@@ -99,8 +98,9 @@ public:
             return console.Fail("cannot write " + Quoted(Utf8(failed.c_str())) + ": " +
                                 ResultText(hr));
         json report = {{"folder", m_folder}, {"clips", json::array()}};
+        double seconds = double(DemoClipFrameCount(m_seconds)) / kDemoClipFramesPerSecond;
         for (size_t i = 0; i < files.size(); ++i)
-            report["clips"].push_back(ClipEntry(DemoClips()[i], files[i], m_seconds));
+            report["clips"].push_back(ClipEntry(DemoClips()[i], files[i], seconds));
         console.Report(report, PrintClips);
         return ExitStatus::Success;
     }
