@@ -22,11 +22,11 @@ test: deps
 $(RELEASE_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF
 
-# The command-line program and its demo job arrive with the program itself; until then the
-# demo builds the library.
+# The demo job of reelmark needs new projects and titles; until it lands the demo builds the
+# library and the program.
 demo: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	@echo "demo: the library is built in $(RELEASE_BUILD); the reelmark program is not there yet"
+	@echo "demo: the library and $(RELEASE_BUILD)/apps/reelmark/reelmark are built; the demo job is still to come"
 
 install: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)

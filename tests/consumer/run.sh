@@ -35,3 +35,6 @@ export PKG_CONFIG_PATH="$libdir"
 g++ $flags "$source/main.cpp" -o "$work/consumer-pkgconfig" \
     $(pkg-config --cflags dsutils) $(pkg-config --libs dsutils)
 "$work/consumer-pkgconfig"
+
+# The program is installed beside the library and runs from the prefix.
+"$work/prefix/bin/reelmark" --version >/dev/null
