@@ -2,7 +2,15 @@
 // Static operations only; each concern has its own source file.
 #pragma once
 
+#include "model/KVEProductionData.h"
+#include "model/ProjectEnums.h"
+
+#include "platform/Bstr.h"
+#include "platform/ComPtr.h"
 #include "platform/Unknown.h"
+
+struct IDSMenuButton;
+struct IKVEGraphManager;
 
 class CDSProductionUtils
 {
@@ -14,4 +22,92 @@ public:
     // True when the production's information carries "SlideShowDoc" metadata. The object may
     // be the production, its production object, or a title (whose production is asked).
     static bool IsSlideShow(IUnknown* pObject);
+
+    // The object of the queries below may be a storyboard, its production object, a title or
+    // a menu (whose storyboard is asked). A missing interface counts as no information and
+    // gives the default; any other failure of the engine is added to the caller's error stack
+    // and gives the default as well.
+
+    // The storyboard of a menu or a title, or the storyboard itself (counted); null when there
+    // is none.
+    static CComPtr<IKVEProductionData> GetProduction(IUnknown* pObject);
+    // AspectRatio_16x9 when the production's aspect ratio lies within 0.01 of 16/9, else
+    // AspectRatio_4x3 (also without information).
+    static AspectRatio GetAspectRatio(IUnknown* pObject);
+    // Frames a second of editing; 29.97 without information.
+    static double GetEditingFrameRate(IUnknown* pObject);
+    // Seconds; 0.0 without information.
+    static double GetDuration(IUnknown* pObject);
+    // Whether the production information's 3D flag is set.
+    static bool Is3DProduction(IUnknown* pObject);
+    // Whether the file name's extension is one of the production files' (".dmsm", ".dmsm3d",
+    // ".dmss", ".pssd") or the slideshow production files' (".dmss"), in any case. False for
+    // null.
+    static bool IsProductionFile(const wchar_t* pszFile);
+    static bool IsSlideShowProductionFile(const wchar_t* pszFile);
+    // The production the graph manager renders now (counted); null when none or for null.
+    static CComPtr<IUnknown> GetComposition(IKVEGraphManager* pGraphManager);
+    // The ID under which pObject is known in pContainer: in a storyboard, the ID of its panel
+    // or audio object, or the effect ID of a menu element that has an item there; in a
+    // project, the object's ID when the project finds that very object by it. 0 when the
+    // container does not know the object (or either is null).
+    static DWORD FindId(IUnknown* pContainer, IUnknown* pObject);
+
+    // ---- Slideshow metadata (production/SlideShowInfo.cpp), read from the "SlideShowDoc"
+    // metadata of the production. Objects as for the queries above.
+
+    // Whether the slideshow's style file ("AEStyle/StyleFile") names "SS_Action.xml",
+    // "SS_Dissolve.xml" or "SS_DVD_Infinite.xml", and its storyboard is made of still
+    // pictures: at least one source panel, and every panel at an even position a still.
+    static bool IsEncodedAsSlideShow(IUnknown* pObject);
+    // Whether the style file names "SS_VCD_HighRes.xml".
+    static bool IsVCDHiresSlideshow(IUnknown* pObject);
+    // The "Enabled" attribute of "DVDSlideShow" ("1" or "true" in any case is set).
+    static bool IsInfiniteSlideShow(IUnknown* pObject);
+    // Writes "Enabled" as "1" or "0", making "DVDSlideShow" when it is missing. E_POINTER for
+    // a null object; E_FAIL, reported, for a production that is no slideshow.
+    static HRESULT SetInfiniteSlideShow(IUnknown* pObject, bool bInfinite);
+    // The slide duration in seconds ("AEProductionElements/AEWizardProductionElements/
+    // SlideDuration"). E_POINTER for a null object; S_FALSE, dblDuration unchanged, when the
+    // production has no such value; DISP_E_TYPEMISMATCH, reported, when it is no number.
+    static HRESULT GetAESlideDuration(IUnknown* pObject, double& dblDuration);
+
+    // ---- Storyboard edits (production/ProductionEdits.cpp).
+
+    // Sets the duration of the storyboard's first panel. When the engine refuses that length
+    // with E_FAIL (a source shorter than asked), the panel ends instead on the middle of the
+    // last whole frame of its source file at the editing frame rate. Then the background
+    // audio is matched to the new length. Failures are reported and returned; E_POINTER for
+    // a null storyboard.
+    static HRESULT SetDuration(IUnknown* pSbd, double dDuration);
+    // Makes a plain background audio file of the storyboard repeat until the storyboard's
+    // end. Smart audio arranges its own length and is left alone; S_FALSE when the storyboard
+    // has no plain background audio.
+    static HRESULT _matchBkgndAudioDuration(IUnknown* pSbd);
+    // Deletes every panel of the storyboard at once. E_POINTER, reported, for an object that
+    // is no storyboard.
+    static HRESULT ClearProduction(IUnknown* pProd);
+    // S_OK when every source file of the storyboard (nested productions included) exists;
+    // otherwise reports "Production is missing %d files" and returns
+    // E_VALIDATEPRODUCTION_MISSING_FILES. E_POINTER for an object that is no storyboard.
+    static HRESULT ValidateProduction(IUnknown* pSbd);
+
+    // ---- Media files (production/MediaFileQueries.cpp). Each opens the file with the media
+    // file properties object; failures of that object are reported and returned.
+
+    // S_OK when the file's picture is nearer to 16:9 than to 4:3, else S_FALSE (also for a
+    // picture without a size). The displayed shape is compared (an anamorphic 16:9 frame of
+    // 720 × 480 is 16:9); mode 1 halves it (two views side by side), mode 2 doubles it (two
+    // views one above the other).
+    static HRESULT IsFile16x9(const wchar_t* pszFile, LONG lMode);
+    // S_OK when the engine can edit the file; otherwise its reason (a file error,
+    // HRESULT_FROM_WIN32(ERROR_INVALID_DATA), KVG_E_NO_VIDEO, KVG_E_FRAME_TOO_LARGE), whose
+    // text is reported.
+    static HRESULT IsFileEditable(const wchar_t* pszFile);
+
+    // ---- Button chapters (production/ButtonChapterTime.cpp).
+
+    // The start time of the chapter the button plays, in seconds: 0.0 for chapter 1, for a
+    // button without commands or link, and on any failure.
+    static double GetBtnChapterTime(IDSMenuButton* pButton);
 };

@@ -12,6 +12,7 @@
 #include "platform/Image.h"
 #include "platform/TaskMemory.h"
 #include "support/ClipWriter.h"
+#include "support/ColourCheck.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -68,18 +69,5 @@ protected:
         return hr;
     }
 
-    static int Distance(DWORD a, DWORD b)
-    {
-        int worst = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-        return worst;
-    }
-
     ScratchFolder m_folder;
 };
-
-// Compares a pixel with a colour, allowing for the loss of lossy video coding.
-#define EXPECT_COLOUR_NEAR(expected, actual, tolerance)                                            \
-    EXPECT_LE(EngineTest::Distance((expected), (actual)), (tolerance))                             \
-        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)

@@ -29,6 +29,7 @@ HRESULT OpenEncoder(const std::string& file, const ClipShape& shape, Encoder& en
     c.pix_fmt = AV_PIX_FMT_YUV420P;
     c.time_base = {1, shape.framesPerSecond};
     c.framerate = {shape.framesPerSecond, 1};
+    c.sample_aspect_ratio = {shape.pixelWidth, shape.pixelHeight};
     c.gop_size = shape.keyframeInterval;
     c.max_b_frames = 0;
     c.flags |= AV_CODEC_FLAG_QSCALE;
@@ -41,6 +42,7 @@ HRESULT OpenEncoder(const std::string& file, const ClipShape& shape, Encoder& en
     encoder.stream = avformat_new_stream(output, nullptr);
     avcodec_parameters_from_context(encoder.stream->codecpar, &c);
     encoder.stream->time_base = c.time_base;
+    encoder.stream->sample_aspect_ratio = c.sample_aspect_ratio;
     if (avio_open(&output->pb, file.c_str(), AVIO_FLAG_WRITE) < 0)
         return E_FAIL;
     return avformat_write_header(output, nullptr) < 0 ? E_FAIL : S_OK;

@@ -15,6 +15,9 @@ struct ClipShape
     int frameCount = 50;
     // Frames between keyframes.
     int keyframeInterval = 12;
+    // The shape of a pixel, width : height (32 : 27 makes a 720 × 480 frame show 16:9).
+    int pixelWidth = 1;
+    int pixelHeight = 1;
 };
 
 // The clip's frame k: the left half in one colour and the right half in another, so that 64
