@@ -10,6 +10,7 @@
 #include "platform/Unknown.h"
 
 struct IDSMenuButton;
+struct IDSMenuElement;
 struct IKVEGraphManager;
 
 class CDSProductionUtils
@@ -110,4 +111,15 @@ public:
     // The start time of the chapter the button plays, in seconds: 0.0 for chapter 1, for a
     // button without commands or link, and on any failure.
     static double GetBtnChapterTime(IDSMenuButton* pButton);
+
+    // ---- Placing elements in a menu's storyboard (production/ElementPlacement.cpp). A
+    // placement is kept as the "Position" entry (attributes "x" and "y", menu space) of the
+    // effect data of the element's item in the storyboard.
+
+    // Places the element's item at (x, y). E_POINTER for a null argument or an object that
+    // is no storyboard; E_SETELEMENTPOS_NO_EFFECT_ITEM when the element has no item there.
+    static HRESULT SetElementPos(IUnknown* pSbd, IDSMenuElement* pElement, float x, float y);
+    // The same for a button, with the storyboard given as the effect object of an arrangement:
+    // a storyboard, or a menu (whose storyboard is used).
+    static HRESULT PositionBtnEffect(IUnknown* pEffect, IDSMenuButton* pButton, float x, float y);
 };
