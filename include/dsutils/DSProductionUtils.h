@@ -122,4 +122,51 @@ public:
     // The same for a button, with the storyboard given as the effect object of an arrangement:
     // a storyboard, or a menu (whose storyboard is used).
     static HRESULT PositionBtnEffect(IUnknown* pEffect, IDSMenuButton* pButton, float x, float y);
+
+    // ---- Frame capture (production/FrameCapture.cpp).
+
+    // The frame of the production at dTime seconds, nX × nY pixels of 32-bit BGRA (rows top
+    // to bottom), in a block of the task allocator that the caller frees with CoTaskMemFree.
+    // pGM is the graph manager to render with (an IKVEGraphManager), or null for a new one; a
+    // given graph manager gets back its production, window, preview setting and graph
+    // context on every way out, and a preview it was running is stopped. E_POINTER for a
+    // null production or out argument; failures are reported and returned, *ppBytes null.
+    static HRESULT GetImage_32(IUnknown* pProduction, IUnknown* pGM, int nX, int nY, BYTE** ppBytes,
+                               double dTime);
+
+    // ---- Image files (production/ImageFiles.cpp). Files are written under a temporary
+    // name beside the final one and renamed into place, so a failed save never leaves a
+    // half-written picture under the final name.
+
+    // Saves nX × nY pixels of 32-bit BGRA, scaled to nXOut × nYOut when both are non-zero,
+    // with the encoder the extension chooses (png, jpg, bmp, tif, tga). When that fails, a
+    // file whose extension is ".bmp" in any case, or whose name starts with "MenuSPU" (".BMP"
+    // is then appended), is written as a raw 32-bit bitmap of rows top to bottom. With
+    // pbstrLetterbox, the picture squeezed to three quarters of its height between empty
+    // bands is saved as well, beside the file with "_ltrbx" before the extension ("_ltrbx1",
+    // "_ltrbx2" … when an earlier file of the name cannot be deleted), and its path handed
+    // out in a new string that the caller frees. E_POINTER for a null buffer or file name;
+    // E_SAVEIMAGE32_CANT_CREATE_BITMAP for sizes outside 1 … 16384.
+    static HRESULT SaveImage_32(const BYTE* pBytes, int nX, int nY, const wchar_t* pszFile,
+                                BSTR* pbstrLetterbox = nullptr, int nXOut = 0, int nYOut = 0);
+    // GetImage_32, then the buffer form without a letterbox picture.
+    static HRESULT SaveImage_32(IUnknown* pProduction, IUnknown* pGM, int nX, int nY,
+                                const wchar_t* pszFile, double dTime = 0.0, int nXOut = 0,
+                                int nYOut = 0);
+    // Writes nX × nY pixels of 24-bit BGR (3 bytes a pixel, no gap between rows), scaled to
+    // nXOut × nYOut when both are non-zero, as a raw 24-bit bitmap file whatever the
+    // extension, each row padded to a multiple of 4 bytes.
+    static HRESULT SaveImage_24(const BYTE* pBytes, int nX, int nY, const wchar_t* pszFile,
+                                int nXOut = 0, int nYOut = 0);
+
+    // ---- Pictures with text (production/TextImage.cpp).
+
+    // Saves a picture of nX × nY filled with crColour (a COLORREF, 0x00BBGGRR) with up to
+    // three lines of text in the sans font: pszText1 centred at the top, pszText2 centred in
+    // the middle, pszText3 centred at the bottom, each only when given and not empty, in
+    // black on a light fill and white on a dark one. The extension chooses the encoder.
+    static HRESULT CreateImageWithText(const wchar_t* pszFile, int nX, int nY, DWORD crColour,
+                                       const wchar_t* pszText1 = nullptr,
+                                       const wchar_t* pszText2 = nullptr,
+                                       const wchar_t* pszText3 = nullptr);
 };
