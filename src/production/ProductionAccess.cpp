@@ -50,6 +50,23 @@ CComPtr<IKVEEffectInfo> ElementItemOf(IKVEProductionData* pSbd, IDSMenuElement* 
     return spEffect;
 }
 
+HRESULT ChildElementOf(IXMLDOMNode* pParent, const wchar_t* name, CComPtr<IXMLDOMElement>& spChild)
+{
+    CComPtr<IXMLDOMNode> spFound;
+    CHECK_HR(pParent->selectSingleNode(CComBSTR(name), &spFound));
+    if (spFound) {
+        spChild = CComQIPtr<IXMLDOMElement>(spFound);
+        CHECK_NULL_TEXT(spChild.p, "(IXMLDOMElement*)spFound");
+        return S_OK;
+    }
+    CComPtr<IXMLDOMDocument> spDocument;
+    CHECK_HR(pParent->get_ownerDocument(&spDocument));
+    CHECK_NULL(spDocument.p);
+    CHECK_HR(spDocument->createElement(CComBSTR(name), &spChild));
+    CHECK_HR(pParent->appendChild(spChild, nullptr));
+    return S_OK;
+}
+
 bool Answered(HRESULT hr, const char* query)
 {
     if (FAILED(hr) && hr != E_NOINTERFACE)

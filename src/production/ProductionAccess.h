@@ -22,6 +22,9 @@ CComPtr<IXMLDOMNode> SlideShowDocOf(IUnknown* pObject);
 CComPtr<IKVEEffectInfo> ElementItemOf(IKVEProductionData* pSbd, IDSMenuElement* pElement,
                                       LONG* pItemId = nullptr);
 
+// The first child element of a name of an element, appended when it has none.
+HRESULT ChildElementOf(IXMLDOMNode* pParent, const wchar_t* name, CComPtr<IXMLDOMElement>& spChild);
+
 // Whether an engine query gave an answer. A missing interface is no answer; any other failure
 // is added to the caller's error stack with the text of the query.
 bool Answered(HRESULT hr, const char* query);

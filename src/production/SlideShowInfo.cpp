@@ -66,24 +66,6 @@ bool IsTrueText(const wchar_t* value)
     return text == L"1" || text == L"-1" || CompareNoCase(text, L"true") == 0;
 }
 
-// The "DVDSlideShow" element of the metadata, made when it is missing.
-HRESULT InfiniteSwitchOf(IXMLDOMNode* pDoc, CComPtr<IXMLDOMElement>& spSwitch)
-{
-    CComPtr<IXMLDOMNode> spNode;
-    CHECK_HR(pDoc->selectSingleNode(CComBSTR(L"DVDSlideShow"), &spNode));
-    if (spNode) {
-        spSwitch = CComQIPtr<IXMLDOMElement>(spNode);
-        CHECK_NULL_TEXT(spSwitch.p, "(IXMLDOMElement*)spNode");
-        return S_OK;
-    }
-    CComPtr<IXMLDOMDocument> spDocument;
-    CHECK_HR(pDoc->get_ownerDocument(&spDocument));
-    CHECK_NULL(spDocument.p);
-    CHECK_HR(spDocument->createElement(CComBSTR(L"DVDSlideShow"), &spSwitch));
-    CHECK_HR(pDoc->appendChild(spSwitch, nullptr));
-    return S_OK;
-}
-
 } // namespace
 
 bool CDSProductionUtils::IsEncodedAsSlideShow(IUnknown* pObject)
@@ -117,7 +99,7 @@ HRESULT CDSProductionUtils::SetInfiniteSlideShow(IUnknown* pObject, bool bInfini
     if (!spDoc)
         CHECK_HR_TEXT(E_FAIL, "SlideShowDocOf(pObject)");
     CComPtr<IXMLDOMElement> spSwitch;
-    CHECK_HR_SHORT(InfiniteSwitchOf(spDoc, spSwitch));
+    CHECK_HR_SHORT(ChildElementOf(spDoc, L"DVDSlideShow", spSwitch));
     CHECK_HR(spSwitch->setAttribute(CComBSTR(L"Enabled"), CComVariant(bInfinite ? L"1" : L"0")));
     return S_OK;
 }

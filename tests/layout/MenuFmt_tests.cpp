@@ -32,6 +32,21 @@ protected:
         return menu;
     }
 
+    // A label of the button, aligned by a code.
+    CComPtr<IDSMenuText> AddLabel(IDSMenuButton* button, const wchar_t* text, LONG alignment)
+    {
+        CComPtr<IDSMenuText> label = AddText(button, TextType_Label, text);
+        EXPECT_EQ(S_OK, label->put_Alignment(alignment));
+        return label;
+    }
+
+    static LONG AlignmentOf(IDSMenuText* label)
+    {
+        LONG code = 0;
+        EXPECT_EQ(S_OK, label->get_Alignment(&code));
+        return code;
+    }
+
     ButtonList m_buttons;
     CComPtr<IDSMenuButton> m_next;
 };
@@ -113,19 +128,14 @@ TEST_F(LayoutArrangeButtons, LabelOnlyButtonsAreAlignedByTheLineJustify)
 TEST_F(LayoutArrangeButtons, SpreadVersionMovesLabelOnlyButtonsToTheJustifiedEdge)
 {
     CComPtr<IDSMenu> start = MenuPlaying({1}, 0x01400C22u);
-    CComPtr<IDSMenuText> label = AddText(m_buttons[0], TextType_Label, L"One");
-    ASSERT_EQ(S_OK, label->put_Alignment(TextAlign_BottomCenter));
+    CComPtr<IDSMenuText> label = AddLabel(m_buttons[0], L"One", TextAlign_BottomCenter);
     ASSERT_EQ(CDSMenuUtils::LayoutArrangeButtons(start, false), S_OK);
-    LONG code = 0;
-    label->get_Alignment(&code);
-    EXPECT_EQ(code, TextAlign_BottomLeft);
+    EXPECT_EQ(AlignmentOf(label), TextAlign_BottomLeft);
     EXPECT_TRUE(IsAt(m_buttons[0], -4.0f / 15, 0.6f));
     CComPtr<IDSMenu> end = MenuPlaying({1}, 0x01600C22u);
-    CComPtr<IDSMenuText> endLabel = AddText(m_buttons[1], TextType_Label, L"Two");
-    ASSERT_EQ(S_OK, endLabel->put_Alignment(TextAlign_TopCenter));
+    CComPtr<IDSMenuText> endLabel = AddLabel(m_buttons[1], L"Two", TextAlign_TopCenter);
     ASSERT_EQ(CDSMenuUtils::LayoutArrangeButtons(end, false), S_OK);
-    endLabel->get_Alignment(&code);
-    EXPECT_EQ(code, TextAlign_TopRight);
+    EXPECT_EQ(AlignmentOf(endLabel), TextAlign_TopRight);
     EXPECT_TRUE(IsAt(m_buttons[1], 4.0f / 15, -0.6f));
 }
 
@@ -280,13 +290,10 @@ TEST_F(LayoutArrangeBtnFx, SurplusButtonsLineUpAlongTheTopEdge)
 TEST_F(LayoutArrangeBtnFx, LabelsFollowTheLineJustifyWhateverTheButtonHolds)
 {
     CComPtr<IDSMenu> spread = MenuPlaying({1}, 0x01400C22u);
-    CComPtr<IDSMenuText> label = AddText(m_buttons[0], TextType_Label, L"One");
+    CComPtr<IDSMenuText> label = AddLabel(m_buttons[0], L"One", TextAlign_BottomCenter);
     AddOverlay(m_buttons[0], OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
-    ASSERT_EQ(S_OK, label->put_Alignment(TextAlign_BottomCenter));
     ASSERT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(spread, spread), S_OK);
-    LONG code = 0;
-    label->get_Alignment(&code);
-    EXPECT_EQ(code, TextAlign_MiddleLeft);
+    EXPECT_EQ(AlignmentOf(label), TextAlign_MiddleLeft);
     // The effect variant lays out the full grid even for the spread version.
     EXPECT_TRUE(IsPlacedAt(m_buttons[0], -2.0f / 3, 0.6f));
 }

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(FrameCapture, FramesAtGivenTimesShowTheClipsColours)
 {
-    AddSource(m_title, MakeClip("clip.mp4"));
+    AddSource(m_title, MakeClip(m_folder, "clip.mp4"));
     for (int index : {0, 13, 49, 24, 25, 1}) {
         BgraImage frame;
         ASSERT_EQ(S_OK, Capture(nullptr, index / 25.0 + 0.01, 64, 48, frame));
@@ -66,7 +66,7 @@ TEST_F(FrameCapture, ClipsKeepTheShapeTheyAreShownIn)
     anamorphic.pixelWidth = 32;
     anamorphic.pixelHeight = 27;
     anamorphic.frameCount = 20;
-    AddSource(m_title, MakeClip("anamorphic.mkv", anamorphic));
+    AddSource(m_title, MakeClip(m_folder, "anamorphic.mkv", anamorphic));
     ASSERT_EQ(S_OK, Info(m_title)->put_AspectRatio(16.0 / 9.0));
     BgraImage frame;
     ASSERT_EQ(S_OK, Capture(nullptr, 0.41, 720, 480, frame));
@@ -77,7 +77,7 @@ TEST_F(FrameCapture, ClipsKeepTheShapeTheyAreShownIn)
     square.height = 72;
     CComPtr<IDSTitle> wide = AddTitle(m_project);
     std::swap(m_title, wide);
-    AddSource(m_title, MakeClip("square.mp4", square));
+    AddSource(m_title, MakeClip(m_folder, "square.mp4", square));
     ASSERT_EQ(S_OK, Capture(nullptr, 0.21, 640, 480, frame));
     ExpectFrame(frame, 5, 60, 420);
     EXPECT_EQ(kBlack, frame.PixelAt(100, 30));
@@ -89,7 +89,7 @@ class GivenGraphManager : public FrameCapture
 protected:
     void SetUp() override
     {
-        AddSource(m_title, MakeClip("clip.mp4"));
+        AddSource(m_title, MakeClip(m_folder, "clip.mp4"));
         ASSERT_EQ(S_OK, m_graph.CoCreateInstance(CLSID_KVEGraphManager));
         ASSERT_EQ(S_OK, m_graph->SetParentWindow(m_window));
         ASSERT_EQ(S_OK, m_graph->SetProduction(StoryboardOf(m_other)));

@@ -209,7 +209,7 @@ TEST_F(ImageFiles, TwentyFourBitRowsArePaddedToFourBytes)
 
 TEST_F(ImageFiles, ProductionFormSavesTheFrameAtItsTime)
 {
-    AddSource(m_title, MakeClip("clip.mp4"));
+    AddSource(m_title, MakeClip(m_folder, "clip.mp4"));
     std::wstring path = m_folder.File("frame.png");
     ASSERT_EQ(S_OK, CDSProductionUtils::SaveImage_32(StoryboardOf(m_title), nullptr, 64, 48,
                                                      path.c_str(), 0.33));

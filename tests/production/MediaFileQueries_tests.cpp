@@ -20,7 +20,7 @@ protected:
         shape.frameCount = 3;
         shape.pixelWidth = pixelWidth;
         shape.pixelHeight = pixelHeight;
-        return MakeClip(name, shape);
+        return MakeClip(m_folder, name, shape);
     }
 };
 
@@ -33,7 +33,7 @@ TEST_F(MediaFileQueries, ShownShapeDecidesSixteenNinths)
     EXPECT_EQ(S_FALSE,
               CDSProductionUtils::IsFile16x9(Clip("narrow.mkv", 720, 480, 8, 9).c_str(), 0));
     EXPECT_EQ(S_OK, CDSProductionUtils::IsFile16x9(
-                        MakePicture("wide.png", 160, 90, 0xFF000000).c_str(), 0));
+                        MakePicture(m_folder, "wide.png", 160, 90, 0xFF000000).c_str(), 0));
 }
 
 TEST_F(MediaFileQueries, ModesUnpackTwoViewsInOneFrame)
@@ -69,7 +69,7 @@ TEST_F(MediaFileQueries, EditableFilesAreReadableVideoOfAnEditableSize)
     EXPECT_EQ(HRESULT_FROM_WIN32(13), CDSProductionUtils::IsFileEditable(junk.c_str()));
     EXPECT_TRUE(StackHolds(L"HRESULT_FROM_WIN32(ERROR_INVALID_DATA)"));
 
-    std::wstring huge = MakePicture("huge.png", kKVGMaxEditableSide + 1, 8, 0xFF000000);
+    std::wstring huge = MakePicture(m_folder, "huge.png", kKVGMaxEditableSide + 1, 8, 0xFF000000);
     EXPECT_EQ(KVG_E_FRAME_TOO_LARGE, CDSProductionUtils::IsFileEditable(huge.c_str()));
     EXPECT_TRUE(StackHolds(L"KVG_E_FRAME_TOO_LARGE"));
 }

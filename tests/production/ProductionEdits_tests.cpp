@@ -20,7 +20,7 @@ protected:
     }
 
     // A two-second clip of 25 frames a second.
-    std::wstring TwoSeconds() { return MakeClip("two-seconds.mp4"); }
+    std::wstring TwoSeconds() { return MakeClip(m_folder, "two-seconds.mp4"); }
 };
 
 TEST_F(ProductionEdits, DurationGoesToTheFirstPanel)
@@ -85,7 +85,7 @@ TEST_F(ProductionEdits, ClearingDeletesEveryPanel)
 TEST_F(ProductionEdits, ValidationCountsMissingFiles)
 {
     std::wstring kept = TwoSeconds();
-    std::wstring lost = MakeClip("lost.mp4");
+    std::wstring lost = MakeClip(m_folder, "lost.mp4");
     AddSource(m_title, kept);
     AddSource(m_title, lost);
     EXPECT_EQ(S_OK, CDSProductionUtils::ValidateProduction(StoryboardOf(m_title)));

@@ -1,12 +1,12 @@
 // The fixture of the production utilities' tests: a real project over the real media engine,
-// a scratch folder for the media the tests make, and steps that build productions.
+// a scratch folder for the media the tests make (support/MediaFiles.h), and steps that build
+// productions.
 #pragma once
 
-#include "support/ClipWriter.h"
 #include "support/ColourCheck.h"
 #include "support/ErrorStackText.h"
+#include "support/MediaFiles.h"
 #include "support/ProjectTest.h"
-#include "support/ScratchFolder.h"
 
 #include "model/KVEEditData.h"
 #include "model/KVEProductionData.h"
@@ -19,23 +19,6 @@
 class ProductionTest : public ProjectTest
 {
 protected:
-    // A clip in the scratch folder (see ClipWriter.h for the colours of its frames).
-    std::wstring MakeClip(const char* name, const ClipShape& shape = ClipShape())
-    {
-        std::wstring path = m_folder.File(name);
-        EXPECT_EQ(S_OK, WriteColourClip(path, shape));
-        return path;
-    }
-    // A picture of one colour in the scratch folder.
-    std::wstring MakePicture(const char* name, int width, int height, DWORD argb)
-    {
-        BgraImage picture;
-        EXPECT_EQ(S_OK, BgraImage::Create(width, height, argb, picture));
-        std::wstring path = m_folder.File(name);
-        EXPECT_EQ(S_OK, SaveImageFile(picture, path));
-        return path;
-    }
-
     static CComPtr<IKVEProductionData> StoryboardOf(IUnknown* object)
     {
         CComPtr<IUnknown> production;

@@ -23,7 +23,7 @@ protected:
 
     void AddStills(int count)
     {
-        std::wstring still = MakePicture("slide.png", 32, 24, 0xFF2040C0);
+        std::wstring still = MakePicture(m_folder, "slide.png", 32, 24, 0xFF2040C0);
         for (int i = 0; i < count; ++i)
             AddSource(m_title, still);
     }
@@ -52,7 +52,7 @@ TEST_F(SlideShowInfo, StoryboardMustHoldOnlyStillsToBeEncoded)
     EXPECT_FALSE(CDSProductionUtils::IsEncodedAsSlideShow(m_title));
     AddStills(1);
     EXPECT_TRUE(CDSProductionUtils::IsEncodedAsSlideShow(m_title));
-    AddSource(m_title, MakeClip("clip.mp4"));
+    AddSource(m_title, MakeClip(m_folder, "clip.mp4"));
     EXPECT_FALSE(CDSProductionUtils::IsEncodedAsSlideShow(m_title));
 }
 
