@@ -4,6 +4,7 @@
 
 #include "model/KVEAudio.h"
 #include "model/KVEGraphManager.h"
+#include "platform/ComObject.h"
 
 namespace {
 
@@ -73,6 +74,39 @@ TEST_F(ProductionQueriesTest, ObjectsWithoutInformationGiveTheDefaults)
         EXPECT_FALSE(CDSProductionUtils::Is3DProduction(object));
         EXPECT_FALSE(CDSProductionUtils::GetProduction(object));
     }
+    EXPECT_TRUE(KVUGetErrorStack().empty());
+}
+
+// Information whose every answer fails: the engine's error, or no such interface.
+class FailingInformation : public ComObject<FailingInformation, IProductionInfo>
+{
+public:
+    explicit FailingInformation(HRESULT failure) : m_failure(failure) {}
+    HRESULT get_AspectRatio(double*) override { return m_failure; }
+    HRESULT put_AspectRatio(double) override { return m_failure; }
+    HRESULT get_Duration(double*) override { return m_failure; }
+    HRESULT get_EditingFrameRate(double*) override { return m_failure; }
+    HRESULT put_EditingFrameRate(double) override { return m_failure; }
+    HRESULT get_Is3D(VARIANT_BOOL*) override { return m_failure; }
+    HRESULT put_Is3D(VARIANT_BOOL) override { return m_failure; }
+    HRESULT GetMetaData(BSTR, IXMLDOMNode**) override { return m_failure; }
+    HRESULT SetMetaData(BSTR, IXMLDOMNode*) override { return m_failure; }
+
+private:
+    HRESULT m_failure;
+};
+
+TEST_F(ProductionQueriesTest, FailedAnswersGiveTheDefaultsAndReachTheCallersStack)
+{
+    CComPtr<FailingInformation> failing = FailingInformation::Create(E_FAIL);
+    EXPECT_DOUBLE_EQ(29.97, CDSProductionUtils::GetEditingFrameRate(failing->GetUnknown()));
+    EXPECT_EQ(AspectRatio_4x3, CDSProductionUtils::GetAspectRatio(failing->GetUnknown()));
+    EXPECT_FALSE(CDSProductionUtils::IsSlideShow(failing->GetUnknown()));
+    EXPECT_TRUE(StackHolds(L"spInfo->get_EditingFrameRate(&rate)"));
+    EXPECT_TRUE(StackHolds(L"spInfo->get_AspectRatio(&ratio)"));
+    KVUClearErrorStack();
+    CComPtr<FailingInformation> silent = FailingInformation::Create(E_NOINTERFACE);
+    EXPECT_DOUBLE_EQ(0.0, CDSProductionUtils::GetDuration(silent->GetUnknown()));
     EXPECT_TRUE(KVUGetErrorStack().empty());
 }
 
