@@ -13,16 +13,40 @@
 
 namespace {
 
-// The text of the node at a path below the slideshow's metadata; empty when there is none.
-std::wstring SlideShowText(IUnknown* pObject, const wchar_t* path)
+// The node at a path below the slideshow's metadata; null when there is none.
+CComPtr<IXMLDOMNode> SlideShowNode(IUnknown* pObject, const wchar_t* path)
 {
     CComPtr<IXMLDOMNode> spDoc = SlideShowDocOf(pObject);
     CComPtr<IXMLDOMNode> spNode;
+    if (!spDoc || spDoc->selectSingleNode(CComBSTR(path), &spNode) != S_OK)
+        return nullptr;
+    return spNode;
+}
+
+// The text of that node; empty when there is none.
+std::wstring SlideShowText(IUnknown* pObject, const wchar_t* path)
+{
+    CComPtr<IXMLDOMNode> spNode = SlideShowNode(pObject, path);
     CComBSTR text;
-    if (!spDoc || spDoc->selectSingleNode(CComBSTR(path), &spNode) != S_OK || !spNode ||
-        FAILED(spNode->get_text(&text)))
+    if (!spNode || FAILED(spNode->get_text(&text)))
         return std::wstring();
     return text.Str();
+}
+
+// The number in the text of a child element of a node: S_FALSE, value unchanged, when there is
+// no such child; DISP_E_TYPEMISMATCH when its text is no number.
+HRESULT LoadDoubleNode(IXMLDOMNode* pParent, const wchar_t* name, double& value)
+{
+    CComPtr<IXMLDOMNode> spChild;
+    CComBSTR text;
+    if (pParent->selectSingleNode(CComBSTR(name), &spChild) != S_OK ||
+        FAILED(spChild->get_text(&text)) || text.IsEmpty())
+        return S_FALSE;
+    CComVariant number(text);
+    HRESULT hr = number.ChangeType(VT_R8);
+    if (SUCCEEDED(hr))
+        value = number.dblVal;
+    return hr;
 }
 
 // Whether the style file names one of the styles, matched as substrings in the order given.
@@ -108,12 +132,12 @@ HRESULT CDSProductionUtils::GetAESlideDuration(IUnknown* pObject, double& dblDur
 {
     KVUClearErrorStack();
     CHECK_NULL(pObject);
-    std::wstring text =
-        SlideShowText(pObject, L"AEProductionElements/AEWizardProductionElements/SlideDuration");
-    if (text.empty())
+    CComPtr<IXMLDOMNode> spAEWizProdElems =
+        SlideShowNode(pObject, L"AEProductionElements/AEWizardProductionElements");
+    if (!spAEWizProdElems)
         return S_FALSE;
-    CComVariant value(text.c_str());
-    CHECK_HR(value.ChangeType(VT_R8));
-    dblDuration = value.dblVal;
-    return S_OK;
+    HRESULT hr = LoadDoubleNode(spAEWizProdElems, L"SlideDuration", dblDuration);
+    CHECK_HR_TEXT(hr, "XMLHelpers<void>::LoadDoubleNode(spAEWizProdElems, "
+                      "CComBSTR(L\"SlideDuration\"), NULL, dblDuration)");
+    return hr;
 }

@@ -84,6 +84,7 @@ TEST_F(SlideShowInfo, SlideDurationIsReadWhenItIsANumber)
                     L"<SlideDuration>long</SlideDuration></AEWizardProductionElements>"
                     L"</AEProductionElements></SlideShowDoc>");
     EXPECT_EQ(DISP_E_TYPEMISMATCH, CDSProductionUtils::GetAESlideDuration(m_title, duration));
+    EXPECT_TRUE(StackHolds(L"LoadDoubleNode(spAEWizProdElems, CComBSTR(L\"SlideDuration\")"));
     EXPECT_DOUBLE_EQ(4.5, duration);
 }
 
