@@ -21,7 +21,8 @@ public:
     // Queries (production/ProductionQueries.cpp).
 
     // True when the production's information carries "SlideShowDoc" metadata. The object may
-    // be the production, its production object, or a title (whose production is asked).
+    // be the production, its production object, or a title or a menu (whose production is
+    // asked).
     static bool IsSlideShow(IUnknown* pObject);
 
     // The object of the queries below may be a storyboard, its production object, a title or
