@@ -105,6 +105,18 @@ public:
     // without command buttons. False for a null menu or an unreadable layout.
     static bool LayoutMenuOverflow(IDSMenu* pMenu);
 
+    // Arranging buttons through an effect (layout/MenuFmt.cpp).
+
+    // Arranges the menu's command buttons as LayoutArrangeButtons does, whatever the menu's
+    // free-placement flag (which it clears), but places each button through
+    // CDSProductionUtils::PositionBtnEffect on pEffect (the menu's storyboard, or the menu)
+    // instead of moving the element. The grid always has room for the layout's capacity;
+    // buttons beyond it line up along the top edge, ten to a run, spaced by the size of the
+    // menu's first command button. Labels of lines justified to the start or the end are
+    // aligned left or right. S_FALSE for a menu without command buttons; the first failing
+    // placement stops the arrangement and is returned; E_POINTER for a null argument.
+    static HRESULT LayoutArrangeBtnFx(IDSMenu* pMenu, IUnknown* pEffect);
+
     // Hit testing (layout/MenuHitTest.cpp).
 
     // The region the player highlights for the button: its active region when one is set,

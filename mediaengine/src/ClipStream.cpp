@@ -21,6 +21,7 @@ HRESULT ClipStream::Open(AVFormatContext* output, AVCodecID codecId,
     CHECK_HR(
         HResultFromAvError(avcodec_parameters_from_context(m_stream->codecpar, m_codec.get())));
     m_stream->time_base = m_codec->time_base;
+    m_stream->sample_aspect_ratio = m_codec->sample_aspect_ratio;
     m_packet = MakeAvPacket();
     return S_OK;
 }

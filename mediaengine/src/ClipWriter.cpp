@@ -24,7 +24,8 @@ bool IsValidShape(const ClipShape& shape)
     auto validSide = [](int side) { return side >= 16 && side <= 4096 && side % 2 == 0; };
     return validSide(shape.width) && validSide(shape.height) && shape.framesPerSecond >= 1 &&
            shape.framesPerSecond <= 120 && shape.frameCount >= 1 && shape.keyframeInterval >= 1 &&
-           shape.toneFrequency >= 0.0 && shape.toneFrequency < 20000.0;
+           shape.toneFrequency >= 0.0 && shape.toneFrequency < 20000.0 && shape.pixelWidth >= 1 &&
+           shape.pixelHeight >= 1 && shape.pixelWidth <= 255 && shape.pixelHeight <= 255;
 }
 
 // The container being written with its streams; the file is removed again unless Finish ran.
@@ -55,6 +56,7 @@ void ConfigureVideo(const ClipShape& shape, AVCodecContext& c)
     c.pix_fmt = AV_PIX_FMT_YUV420P;
     c.time_base = {1, shape.framesPerSecond};
     c.framerate = {shape.framesPerSecond, 1};
+    c.sample_aspect_ratio = {shape.pixelWidth, shape.pixelHeight};
     c.gop_size = shape.keyframeInterval;
     c.max_b_frames = 0;
     c.flags |= AV_CODEC_FLAG_QSCALE;

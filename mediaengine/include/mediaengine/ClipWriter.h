@@ -23,6 +23,10 @@ struct ClipShape
     // The pitch of the audio tone in hertz, below 20,000; 0 writes a clip without audio. The
     // tone lasts as long as the video and fades in and out over a hundredth of a second.
     double toneFrequency = 0.0;
+    // The shape of a pixel, width : height, each 1 to 255 (32 : 27 makes a 720 × 480 frame
+    // show 16:9).
+    int pixelWidth = 1;
+    int pixelHeight = 1;
 };
 
 // Paints frame index (from 0) into an opaque picture of the clip's size, which still holds the
