@@ -6,7 +6,9 @@
 
 #include "platform/Bstr.h"
 
+struct IDSMenuButton;
 struct IDSProjectData;
+struct IDSTitle;
 
 class CDSAppUtils
 {
@@ -25,6 +27,14 @@ public:
     // (United States)): REELMARK_UI_LANGUAGE when it holds a positive decimal number, else
     // the language of the user's message locale (LC_ALL, LC_MESSAGES, LANG), else "1033".
     static CComBSTR GetUILanguageID();
+
+    // Chapter menus of a button (chapters/LinkedChapterTitle.cpp).
+
+    // The title a button reaches through a chapter menu, borrowed (the project holds it): for
+    // a command button that leads to a chapter menu, the title that menu's first command
+    // button plays; for a command button on a chapter menu that leads to no menu, the title it
+    // plays itself. The chapter goes to *pnChapter when given. Null otherwise.
+    static IDSTitle* GetLinkedChapterTitle(IDSMenuButton* pButton, int* pnChapter);
 
     // Theme content (themes/ThemeContent.cpp).
 
