@@ -18,6 +18,7 @@
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"
 #include "dsutils/DSTransition.h"
+#include "dsutils/ErrorInfo.h"
 #include "dsutils/FloatRect.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"
