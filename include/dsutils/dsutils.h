@@ -14,6 +14,7 @@
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSPositioningAlgorithm.h"
 #include "dsutils/DSProductionUtils.h"
+#include "dsutils/DSProjectValidator.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"
