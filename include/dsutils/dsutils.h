@@ -15,6 +15,7 @@
 #include "dsutils/DSPositioningAlgorithm.h"
 #include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSProjectValidator.h"
+#include "dsutils/DSReachabilityReport.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/DSTimeStr.h"
