@@ -29,7 +29,6 @@
 
 class CCommandList;
 struct IDSMenu;
-struct IDSMenuButton;
 struct IDSProjectData;
 
 class CDSProjectValidator
@@ -108,8 +107,6 @@ protected:
     // menu whose own or button commands they are (null for others): a menu that leads to
     // itself is not referred to by that.
     HRESULT scanCommandsForIDs(CCommandList& commands, IDSProjectData* pProject, IDSMenu* pMenu);
-    // S_OK when the active regions of the buttons overlap, S_FALSE when not.
-    HRESULT areOverlappingButtons(IDSMenuButton* pButton1, IDSMenuButton* pButton2);
 
 private:
     std::vector<CErrorInfo> m_errors;

@@ -23,6 +23,13 @@ bool HasCornerInside(const FloatRect& a, const FloatRect& b)
            CDSProjectValidator::isInside(a.right, a.bottom, b);
 }
 
+// Whether the rectangles' extents meet on both axes, edges included; rectangles that do not
+// cannot share a point, which settles most pairs of a menu at once.
+bool ExtentsMeet(const FloatRect& a, const FloatRect& b)
+{
+    return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
+}
+
 } // namespace
 
 bool CDSProjectValidator::isInside(float x, float y, const FloatRect& r)
@@ -37,19 +44,12 @@ bool CDSProjectValidator::areRectanglesIntersectingOutside(const FloatRect& a, c
 
 bool CDSProjectValidator::areRectanglesIntersecting(const FloatRect& a, const FloatRect& b)
 {
+    if (!ExtentsMeet(a, b))
+        return false;
     // Both ways round: a rectangle wholly inside the other has its corners there, while the
     // outer one has none in it.
     return HasCornerInside(a, b) || HasCornerInside(b, a) ||
            areRectanglesIntersectingOutside(a, b) || areRectanglesIntersectingOutside(b, a);
-}
-
-HRESULT CDSProjectValidator::areOverlappingButtons(IDSMenuButton* pButton1, IDSMenuButton* pButton2)
-{
-    CFloatRect region1;
-    CFloatRect region2;
-    CHECK_HR_SHORT(CDSMenuUtils::GetActiveRegion(pButton1, region1));
-    CHECK_HR_SHORT(CDSMenuUtils::GetActiveRegion(pButton2, region2));
-    return areRectanglesIntersecting(region1, region2) ? S_OK : S_FALSE;
 }
 
 HRESULT CDSProjectValidator::findOverlappingButtons(IDSProjectData* pProject)
@@ -57,14 +57,16 @@ HRESULT CDSProjectValidator::findOverlappingButtons(IDSProjectData* pProject)
     KVUClearErrorStack();
     for (const CComPtr<IDSMenu>& spMenu : GetDiscMenus(pProject)) {
         std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(spMenu, kAllTags);
+        // Each region is read once: a menu of n buttons has n (n - 1) / 2 pairs.
+        std::vector<CFloatRect> regions(buttons.size());
+        for (size_t i = 0; i < buttons.size(); ++i)
+            CHECK_HR_SHORT(CDSMenuUtils::GetActiveRegion(buttons[i], regions[i]));
         for (size_t i = 0; i < buttons.size(); ++i) {
             for (size_t j = i + 1; j < buttons.size(); ++j) {
+                if (!areRectanglesIntersecting(regions[i], regions[j]))
+                    continue;
                 const CComPtr<IDSMenuButton>& spButton1 = buttons[i];
                 const CComPtr<IDSMenuButton>& spButton2 = buttons[j];
-                HRESULT hr = S_OK;
-                CHECK_HR_ASSIGN(hr, areOverlappingButtons(spButton1, spButton2));
-                if (hr != S_OK)
-                    continue;
                 LONG nButtonID1 = 0;
                 LONG nButtonID2 = 0;
                 CHECK_HR(spButton1->get_ID(&nButtonID1));
