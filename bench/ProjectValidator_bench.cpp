@@ -137,27 +137,30 @@ private:
     std::filesystem::path m_folder;
 };
 
-void ReportPeak(benchmark::State& state, std::size_t peak)
+// Runs one operation per iteration on the project and reports the most heap it held at once.
+template <class Operation> void Measure(benchmark::State& state, Operation operation)
 {
+    BenchProject bench;
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        std::size_t before = heapmeter::CurrentBytes();
+        heapmeter::ResetPeak();
+        if (FAILED(operation(bench.project.p)))
+            state.SkipWithError("the operation failed");
+        peak = std::max(peak, heapmeter::PeakBytes() - before);
+    }
     state.counters["peak_KB"] = static_cast<double>(peak) / 1e3;
 }
 
 void BM_ValidateProject(benchmark::State& state)
 {
-    BenchProject bench;
-    IDSProjectData* project = bench.project;
-    std::size_t peak = 0;
     int findings = 0;
-    for (auto _ : state) {
+    Measure(state, [&findings](IDSProjectData* project) {
         CDSProjectValidator validator;
-        std::size_t before = heapmeter::CurrentBytes();
-        heapmeter::ResetPeak();
-        if (FAILED(validator.validateProject(project)))
-            state.SkipWithError("the project could not be validated");
-        peak = std::max(peak, heapmeter::PeakBytes() - before);
+        HRESULT hr = validator.validateProject(project);
         findings = validator.getNumberOfErrors();
-    }
-    ReportPeak(state, peak);
+        return hr;
+    });
     state.counters["findings"] = findings;
 }
 BENCHMARK(BM_ValidateProject)->Unit(benchmark::kMillisecond);
@@ -166,18 +169,7 @@ using Check = HRESULT (CheckRunner::*)(IDSProjectData*);
 
 void BM_Check(benchmark::State& state, Check check)
 {
-    BenchProject bench;
-    IDSProjectData* project = bench.project;
-    std::size_t peak = 0;
-    for (auto _ : state) {
-        CheckRunner runner;
-        std::size_t before = heapmeter::CurrentBytes();
-        heapmeter::ResetPeak();
-        if (FAILED((runner.*check)(project)))
-            state.SkipWithError("the check failed");
-        peak = std::max(peak, heapmeter::PeakBytes() - before);
-    }
-    ReportPeak(state, peak);
+    Measure(state, [check](IDSProjectData* project) { return (CheckRunner().*check)(project); });
 }
 BENCHMARK_CAPTURE(BM_Check, TooBigSlideshows, &CheckRunner::findTooBigSlideshows)
     ->Unit(benchmark::kMillisecond);
@@ -193,18 +185,7 @@ BENCHMARK_CAPTURE(BM_Check, NTSCwithMPEG, &CheckRunner::checkForNTSCwithMPEG)
 
 void BM_ReachabilityReport(benchmark::State& state)
 {
-    BenchProject bench;
-    IDSProjectData* project = bench.project;
-    std::size_t peak = 0;
-    for (auto _ : state) {
-        CDSReachabilityReport report;
-        std::size_t before = heapmeter::CurrentBytes();
-        heapmeter::ResetPeak();
-        if (FAILED(report.Build(project)))
-            state.SkipWithError("the report could not be built");
-        peak = std::max(peak, heapmeter::PeakBytes() - before);
-    }
-    ReportPeak(state, peak);
+    Measure(state, [](IDSProjectData* project) { return CDSReachabilityReport().Build(project); });
 }
 BENCHMARK(BM_ReachabilityReport)->Unit(benchmark::kMillisecond);
 

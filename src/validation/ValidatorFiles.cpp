@@ -44,26 +44,23 @@ HRESULT CDSProjectValidator::findMissingOrCorruptFiles(IDSProjectData* pProject)
     CComPtr<IDSProjectData> spProject(pProject);
     CHECK_NULL(spProject.p);
     CHECK_HR_SHORT(FindUnreadableDataFiles(spProject, m_errors));
-    for (const CComPtr<IDSMenu>& spMenu : GetDiscMenus(spProject)) {
-        LONG nMenuID = 0;
-        CHECK_HR(spMenu->get_ID(&nMenuID));
-        CComPtr<IUnknown> spSbd;
-        if (FAILED(spMenu->GetProduction(&spSbd)) || !spSbd) {
-            AddFinding(m_errors, ErrorCode_MenuFileMissing, ErrorSeverity_Fatal, nMenuID);
-            continue;
+    // The productions of menus and titles; an owner without one cannot go on the disc.
+    auto searchOwners = [&](const auto& owners, VARIANT_BOOL bIsMenu) {
+        for (const auto& spOwner : owners) {
+            LONG nOwnerID = 0;
+            CHECK_HR(spOwner->get_ID(&nOwnerID));
+            CComPtr<IUnknown> spSbd;
+            if (SUCCEEDED(spOwner->GetProduction(&spSbd)) && spSbd)
+                CHECK_HR(this->doRecursiveSearch(spSbd, nOwnerID, bIsMenu, spProject));
+            else
+                AddFinding(m_errors,
+                           bIsMenu ? ErrorCode_MenuFileMissing : ErrorCode_TitleFileMissing,
+                           ErrorSeverity_Fatal, nOwnerID);
         }
-        CHECK_HR(this->doRecursiveSearch(spSbd, nMenuID, VARIANT_TRUE, spProject));
-    }
-    for (const CComPtr<IDSTitle>& spTitle : GetTitleList(spProject, kAllTags)) {
-        LONG nTitleID = 0;
-        CHECK_HR(spTitle->get_ID(&nTitleID));
-        CComPtr<IUnknown> spSbd;
-        if (FAILED(spTitle->GetProduction(&spSbd)) || !spSbd) {
-            AddFinding(m_errors, ErrorCode_TitleFileMissing, ErrorSeverity_Fatal, nTitleID);
-            continue;
-        }
-        CHECK_HR(this->doRecursiveSearch(spSbd, nTitleID, VARIANT_FALSE, spProject));
-    }
+        return S_OK;
+    };
+    CHECK_HR_SHORT(searchOwners(GetDiscMenus(spProject), VARIANT_TRUE));
+    CHECK_HR_SHORT(searchOwners(GetTitleList(spProject, kAllTags), VARIANT_FALSE));
     return S_OK;
 }
 

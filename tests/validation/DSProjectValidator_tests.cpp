@@ -311,6 +311,34 @@ TEST_F(ValidatorTest, MissingAndUnloadableFilesOfMenusTitlesAndData)
     EXPECT_EQ(production, titles[1].getFileName());
 }
 
+// A slideshow holds 1997 panels at the most: 999 slides and the transitions between them.
+// Colour panels between slides show no slide and do not count.
+TEST_F(ValidatorTest, SlideshowsWithTooManySlidesStopTheBurn)
+{
+    CComPtr<IKVEProductionData> slide = ProductionOf(AddClipTitle());
+    CComPtr<IDSTitle> title = AddTitle(project);
+    CComPtr<IKVEProductionData> production = ProductionOf(title);
+    for (int i = 0; i < 1000; ++i)
+        AddNested(production, L"moniker::slide", slide);
+    EXPECT_EQ(0, CountOf(Validate(), ErrorCode_TooManySlides));
+
+    MakeSlideShow(title);
+    validator.clearErrors();
+    std::vector<CErrorInfo> slideShows = Only(Validate(), ErrorCode_TooManySlides);
+    ASSERT_EQ(1u, slideShows.size());
+    EXPECT_EQ(GetID(title), slideShows[0].getItemID());
+    EXPECT_EQ(ErrorSeverity_Fatal, slideShows[0].getErrorSeverity());
+
+    // The last slide becomes a colour: as many panels, one slide fewer.
+    ASSERT_EQ(S_OK, production->DeletePanel(1998));
+    ASSERT_EQ(S_OK, CComQIPtr<IEditData>(production)->AddSolidColor(1998, 0, nullptr));
+    LONG panels = 0;
+    ASSERT_EQ(S_OK, production->GetNumberOfPanels(&panels));
+    ASSERT_EQ(1999, panels);
+    validator.clearErrors();
+    EXPECT_EQ(0, CountOf(Validate(), ErrorCode_TooManySlides));
+}
+
 TEST_F(ValidatorTest, RunningTwiceListsEveryFindingTwice)
 {
     CComPtr<IDSMenu> menu = AddLoopingMenu();
