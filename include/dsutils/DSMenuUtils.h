@@ -8,6 +8,7 @@
 #include "model/FloatRect.h"
 #include "model/ProjectEnums.h"
 
+#include "platform/Bstr.h"
 #include "platform/ComPtr.h"
 #include "platform/WinTypes.h"
 
@@ -18,6 +19,20 @@ struct IDSMenuButton;
 struct IDSMenuElement;
 struct IDSProjectData;
 struct IDSTitle;
+
+// The place and shape of a menu element (CDSMenuUtils::GetTransform, themes/ElementTransform.cpp):
+// the centre (relative to a holding button), the size (overlays only; 0 for other elements),
+// the rotation and the opacity.
+struct tagMETransform
+{
+    DWORD dwReserved;
+    float x;
+    float y;
+    float width;
+    float height;
+    float rotation;
+    float opacity;
+};
 
 class CDSMenuUtils
 {
@@ -133,6 +148,11 @@ public:
     // navigation button without a label, overlays only. A child present in one button and not
     // in the other fails with E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING.
     static HRESULT MakeButtonsSameSize(IDSMenuButton* pKeyButton);
+    // Gives the other buttons of the key's kind the key's look (CMenuStyleUtil::ButtonCopy with
+    // their words kept): every other command button of its menu for a command key, every
+    // other chapter-range button for a chapter-range key; any other key changes nothing.
+    // Failures of single buttons are passed over (layout/SameStyleButtons.cpp).
+    static HRESULT MakeButtonsSameStyle(IDSMenuButton* pKeyButton);
 
     // Button numbering (layout/ButtonNumbering.cpp).
 
@@ -244,12 +264,107 @@ public:
     // no such button.
     static HRESULT LinkNavButton(IDSMenu* pMenu, ButtonTypes type, IDSMenu* pTargetMenu);
 
-    // Templates and elements (themes/MenuTemplates.cpp, themes/ElementRemoval.cpp).
+    // Templates and elements (themes/MenuTemplates.cpp, themes/TemplateCopy.cpp,
+    // themes/TemplateStyles.cpp, themes/MenuElements.cpp, themes/ElementTransform.cpp,
+    // themes/ElementRemoval.cpp). A project keeps the templates of its theme as hidden menus
+    // chained into a ring by their TemplateIDs (each names the next, the last the first); a
+    // menu's TemplateID names one template of the ring, its template head.
 
     // The menu's template, looked up by its TemplateID in its project; null when there is none.
     static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
+    // The first template of the ring, walked from pTemplateHead, that serves menus of the
+    // type: one tagged MenuType_ChapterTemplate for a type with MenuType_Chapter or
+    // MenuType_ChapterTemplate, else one tagged MenuType_MainTemplate (one reference through
+    // *ppTemplate). A ring that does not close ends the walk. E_POINTER for a null head or
+    // out pointer; E_FINDTEMPLATEBYMENUTYPE_NOT_FOUND when no template serves the type.
+    // pProject may be null: the head's project is asked then.
+    static HRESULT FindTemplateByMenuType(IDSProjectData* pProject, IDSMenu* pTemplateHead,
+                                          ULONG menuType, IDSMenu** ppTemplate);
+    // FindTemplateByMenuType on the ring of the menu's template head.
+    static HRESULT FindTemplate(IDSMenu* pMenu, ULONG menuType, IDSMenu** ppTemplate);
+    // A template of the project for new menus of the type: from the ring of the root menu's
+    // template when it has one, else from the ring of the project's first template; the first
+    // template of the project when no template serves the type; null when it has none.
+    static CComPtr<IDSMenu> GetDefaultTemplate(IDSProjectData* pProject, ULONG menuType);
+
+    // Loads the theme file and copies its templates into the project (CopyTemplates). The
+    // first new template goes to *ppMenu and the theme's name to *pstrName when they are
+    // given. bFlag is not used.
+    static HRESULT CopyTemplate(IDSProjectData* pDst, const wchar_t* strStyleFile, bool bFlag,
+                                IDSMenu** ppMenu = nullptr, CComBSTR* pstrName = nullptr);
+    // Appends to the project one duplicate of each template of the theme (menus tagged
+    // MenuType_MainTemplate or MenuType_ChapterTemplate, in theme order) and links them into a
+    // ring. The first goes to *ppMenu (one reference) when ppMenu is given and *ppMenu null. A
+    // failure ends the copying; the templates made so far stay.
+    static HRESULT CopyTemplates(IDSProjectData* pDst, IDSProjectData* pTheme,
+                                 IDSMenu** ppMenu = nullptr);
+    // Makes pDst a template modelled on the user's menu pSrc: a duplicate with overlays that
+    // show titles saved as the pictures they show, tagged MenuType_ChapterTemplate for a
+    // chapter menu and MenuType_MainTemplate otherwise.
+    static HRESULT ConstructTemplate(IDSMenu* pDst, IDSMenu* pSrc);
+
+    // Applies a template to a menu: CMenuStyleUtil::MenuCopy, marks the project's private
+    // productions for producing again (_DirtyOverlayProductions), then
+    // CMenuStyleUtil::MenuElementsApply.
+    static HRESULT ApplyStyle(IDSMenu* pMenu, IDSMenu* pTemplate);
+    // CMenuStyleUtil::ButtonCopy with the text kept and updated.
+    static HRESULT ApplyStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);
+    // CMenuStyleUtil::TextCopy and CMenuStyleUtil::OverlayCopy.
+    static HRESULT ApplyStyle(IDSMenuText* pDst, IDSMenuText* pSrc);
+    static HRESULT ApplyStyle(IDSMenuOverlay* pDst, IDSMenuOverlay* pSrc);
+    // Gives the button the style button's look and keeps its place and tag; its text is kept
+    // when the style is a command or chapter-range button.
+    static HRESULT ApplyBtnStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);
+    // Applies to each menu the template of its type from the ring of pTemplateHead; a menu
+    // whose type has no template is reported and passed over. E_INVALIDARG for an empty list
+    // or a null head.
+    static HRESULT ApplyThemeToMenus(const std::vector<CComPtr<IDSMenu>>& menus,
+                                     IDSMenu* pTemplateHead);
+    // Gives every button of the type the look of the template's first button of the type
+    // (ApplyStyle); the menu's own template when pTemplate is null.
+    // E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON when the template has no such button.
+    static HRESULT ApplyAllButtons(IDSMenu* pMenu, ULONG type, IDSMenu* pTemplate = nullptr);
+    // Restyles the target button, or every button of the target menu whose tag shares a bit
+    // with the style button's (the style button itself excepted), keeping their words.
+    static HRESULT ApplyToAllButtonsInMenu(IDSMenuButton* pStyle, IUnknown* pTarget);
+
+    // Appends to the menu a copy of its template's first button of the type (one reference
+    // through *ppButton); for chapter-range buttons, of the template's button at index when
+    // 0 < index < their number. A template without such a button makes a plain button of the
+    // type instead (noted on the debug output). E_POINTER when the menu has no template.
+    static HRESULT AddButton(IDSMenu* pMenu, IDSMenuButton** ppButton, ULONG type, int index = 0);
+    // Appends a text to a menu or a button, with the look of the first text of the menu's
+    // template, centred on (0, 0) (one reference through *ppText).
+    static HRESULT AddText(IUnknown* pParent, IDSMenuText** ppText);
+    // Appends an empty overlay to a menu or a button (one reference through *ppOverlay).
+    static HRESULT AddOverlay(IUnknown* pParent, IDSMenuOverlay** ppOverlay);
+    // Appends a new element of the kind to a menu or a button (one reference through
+    // *ppElement). E_INVALIDARG for a kind outside etmButton … etmOverlay or a parent
+    // without an element list.
+    static HRESULT AddMenuElement(IUnknown* pParent, eMenuElementType kind,
+                                  IDSMenuElement** ppElement);
+    // Moves the element to the end of its menu's own list (out of a button, for instance) and
+    // makes its resolved sources stale (ClearForResolve). pMenu must be the element's menu.
+    static HRESULT MoveMenuElement(IDSMenu* pMenu, IDSMenuElement* pElement);
     // Removes the element from the list that holds it; S_FALSE for an element in no list.
     static HRESULT DeleteElement(IDSMenuElement* pElement);
+
+    // Reads the transform; every field is cleared first.
+    static HRESULT GetTransform(IDSMenuElement* pElement, tagMETransform* pTransform);
+    // Writes position, rotation and opacity, and for an overlay its size; dwReserved is not
+    // used.
+    static HRESULT SetTransform(IDSMenuElement* pElement, const tagMETransform* pTransform);
+
+    // Making resolved productions stale (production/DirtyOverlayProductions.cpp,
+    // production/ClearForResolve.cpp).
+
+    // Marks every private title of the project (TitleType_Private: the productions behind
+    // overlay montages and backgrounds) for producing again. E_POINTER for a null project.
+    static HRESULT _DirtyOverlayProductions(IDSProjectData* pProject);
+    // Makes the resolved sources of an element stale: the thumbnails of a button, or the
+    // overlay itself (IDSMenuOverlay::ResetResolvedSource); other elements are left alone.
+    // The first failure is returned.
+    static HRESULT ClearForResolve(IDSMenuElement* pElement);
 
     // Menu pages: finding, appending and removing them (navigation/MenuChains.cpp,
     // navigation/MenuPages.cpp).

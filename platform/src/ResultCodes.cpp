@@ -48,6 +48,8 @@ const ResultCodeEntry kResultCodes[] = {
      L"There is not enough space on the disk"},
     {HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS), L"HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS)",
      L"The file already exists"},
+    {HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE),
+     L"HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE)", L"There is no such window"},
     RESULT_CODE(E_FILTERMEDIAFILES_FILE_NOT_FOUND, L"A media file does not exist"),
     RESULT_CODE(E_SETCMD_INVALID_TARGET, L"The link target is neither a menu nor a title"),
     RESULT_CODE(E_FINDORPHANS_UNKNOWN_LINK_TARGET,
@@ -98,6 +100,9 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_ELEMENTCOPY_KIND_MISMATCH, L"The elements are of different kinds"),
     RESULT_CODE(E_LOAD_CANT_CREATE_PROJECT, L"The theme project could not be created"),
     RESULT_CODE(E_LOAD_CANT_CREATE_FILE_SERVICE, L"The project file service could not be created"),
+    // CDSAppUtils::VerifyActiveThemeContent (themes/ThemeContent.cpp).
+    RESULT_CODE(E_VERIFYACTIVETHEMECONTENT_INCOMPLETE,
+                L"The theme lacks content that menus are made from"),
     RESULT_CODE(E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON,
                 L"The template has no button of the asked type"),
     RESULT_CODE(E_LINKNAVBUTTON_NO_TEMPLATE, L"The menu has no template"),

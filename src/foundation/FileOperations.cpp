@@ -1,5 +1,6 @@
 #include "FileOperations.h"
 
+#include "platform/PathService.h"
 #include "platform/StringConv.h"
 
 #include <cerrno>
@@ -20,6 +21,12 @@ bool IsDirectory(const std::wstring& path)
 {
     std::error_code error;
     return !path.empty() && fs::is_directory(NativePath(path), error);
+}
+
+bool IsExistingFile(const std::wstring& path)
+{
+    std::error_code error;
+    return !path.empty() && fs::is_regular_file(NativePath(ExpandPathMacros(path)), error);
 }
 
 bool PathExists(const std::wstring& path)

@@ -11,6 +11,11 @@ std::filesystem::path NativePath(const std::wstring& path);
 
 bool IsDirectory(const std::wstring& path);
 
+// Whether a regular file is at the path (through symbolic links; not a folder, a pipe or a
+// device, which would block or mislead a reader); path macros such as "%CONTENT%" are
+// expanded first.
+bool IsExistingFile(const std::wstring& path);
+
 // Whether anything has the name; a dangling symbolic link counts, since writing through it
 // would create a file elsewhere.
 bool PathExists(const std::wstring& path);

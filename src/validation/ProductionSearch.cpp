@@ -113,14 +113,14 @@ HRESULT CProductionSearch::SearchPanel(IKVEProductionData* pSbd, LONG nPanel)
         return SearchMoniker(pSbd, spPanel, name);
     if (StartsWithNoCase(name, kVobPrefix)) {
         std::wstring file = name.substr(kVobPrefix.size());
-        if (!PathExists(ExpandPathMacros(file)))
+        if (!IsExistingFile(file))
             AddMissingFile(file);
         return S_OK;
     }
     if (IsProductionFile(name))
         return SearchProductionFile(name);
     // A plain source that is gone cannot be encoded either.
-    if (!HasProtocol(name) && !PathExists(ExpandPathMacros(name)))
+    if (!HasProtocol(name) && !IsExistingFile(name))
         AddMissingFile(name);
     return S_OK;
 }

@@ -53,6 +53,8 @@ constexpr HRESULT E_READTHEMEFILE_INVALID_DATA = MakePrivateCode(0x9D);
 constexpr HRESULT E_ELEMENTCOPY_KIND_MISMATCH = MakePrivateCode(0x9E);
 constexpr HRESULT E_LOAD_CANT_CREATE_PROJECT = MakePrivateCode(0xA0);
 constexpr HRESULT E_LOAD_CANT_CREATE_FILE_SERVICE = MakePrivateCode(0xA1);
+// CDSAppUtils::VerifyActiveThemeContent (themes/ThemeContent.cpp).
+constexpr HRESULT E_VERIFYACTIVETHEMECONTENT_INCOMPLETE = MakePrivateCode(0xA2);
 constexpr HRESULT E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON = MakePrivateCode(0xA3);
 constexpr HRESULT E_LINKNAVBUTTON_NO_TEMPLATE = MakePrivateCode(0xA4);
 constexpr HRESULT E_LINKNAVBUTTON_NO_NAVIGATION_BUTTON = MakePrivateCode(0xA5);
