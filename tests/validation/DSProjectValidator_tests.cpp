@@ -5,7 +5,9 @@
 #include "dsutils/DSChapterList.h"
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSFileUtils.h"
+#include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
+#include "dsutils/MenuStyleUtil.h"
 
 #include "support/ErrorStackText.h"
 #include "support/ScopedEnvironment.h"
@@ -406,6 +408,17 @@ TEST_F(ValidatorTest, OrphansOfEveryKind)
     EXPECT_EQ(0, CountOf(errors, ErrorCode_NoFirstPlay) + CountOf(errors, ErrorCode_NothingToPlay));
     EXPECT_EQ(0, CountOf(errors, ErrorCode_OverlappingButtons));
     EXPECT_FALSE(validator.areErrorsPreventingBurn());
+}
+
+TEST_F(ValidatorTest, TemplatesOfTheThemeAreNoPartOfTheDisc)
+{
+    CComPtr<IDSProjectData> theme;
+    ASSERT_EQ(S_OK, CMenuStyleUtil::GetFallback(&theme));
+    ASSERT_EQ(S_OK, CDSMenuUtils::CopyTemplates(project, theme));
+    AddLink(AddLoopingMenu(), AddClipTitle());
+    ASSERT_GT(GetMenuList(project, MenuType_MainTemplate | MenuType_ChapterTemplate).size(), 0u);
+    for (const CErrorInfo& error : Validate())
+        ADD_FAILURE() << "code " << error.getErrorCode() << " about " << error.getItemID();
 }
 
 TEST_F(ValidatorTest, DiscWithNothingToStartWith)
