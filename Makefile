@@ -4,7 +4,7 @@ PREFIX ?= /usr/local
 TEST_BUILD := build/test
 RELEASE_BUILD := build/release
 
-.PHONY: all deps test demo install bench clean format
+.PHONY: all deps test demo install bench content clean format
 
 all: demo
 
@@ -22,11 +22,11 @@ test: deps
 $(RELEASE_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF
 
-# The command-line program and its demo job arrive with the program itself; until then the
-# demo builds the library.
+# The demo job of reelmark needs new projects and titles; until it lands the demo builds the
+# library and the program.
 demo: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	@echo "demo: the library is built in $(RELEASE_BUILD); the reelmark program is not there yet"
+	@echo "demo: the library and $(RELEASE_BUILD)/apps/reelmark/reelmark are built; the demo job is still to come"
 
 install: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
@@ -37,6 +37,14 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
 		-DDSUTILS_BUILD_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
+
+# Makes the shipped content (pictures, themes, button styles) again from its source in
+# scripts/content/; commit what changes.
+content: deps
+	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
+		-DDSUTILS_BUILD_TOOLS=ON
+	cmake --build build/tools -j $(JOBS) --target make_content
+	build/tools/scripts/content/make_content content
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

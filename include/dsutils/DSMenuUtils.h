@@ -105,6 +105,18 @@ public:
     // without command buttons. False for a null menu or an unreadable layout.
     static bool LayoutMenuOverflow(IDSMenu* pMenu);
 
+    // Arranging buttons through an effect (layout/MenuFmt.cpp).
+
+    // Arranges the menu's command buttons as LayoutArrangeButtons does, whatever the menu's
+    // free-placement flag (which it clears), but places each button through
+    // CDSProductionUtils::PositionBtnEffect on pEffect (the menu's storyboard, or the menu)
+    // instead of moving the element. The grid always has room for the layout's capacity;
+    // buttons beyond it line up along the top edge, ten to a run, spaced by the size of the
+    // menu's first command button. Labels of lines justified to the start or the end are
+    // aligned left or right. S_FALSE for a menu without command buttons; the first failing
+    // placement stops the arrangement and is returned; E_POINTER for a null argument.
+    static HRESULT LayoutArrangeBtnFx(IDSMenu* pMenu, IUnknown* pEffect);
+
     // Hit testing (layout/MenuHitTest.cpp).
 
     // The region the player highlights for the button: its active region when one is set,
@@ -312,6 +324,11 @@ public:
     // CMenuStyleUtil::TextCopy and CMenuStyleUtil::OverlayCopy.
     static HRESULT ApplyStyle(IDSMenuText* pDst, IDSMenuText* pSrc);
     static HRESULT ApplyStyle(IDSMenuOverlay* pDst, IDSMenuOverlay* pSrc);
+    // Restyles one button from a button style file (LoadButtonFromFile, "file::" prefix
+    // allowed): the button takes the style's look with ButtonCopy and keeps its words when it
+    // is a command or chapter-range button. bReserved is not used. The loader's failure is
+    // returned and the button is left as it was.
+    static HRESULT ApplyStyle(IDSMenuButton* pBtn, const wchar_t* pszStyleFile, bool bReserved);
     // Gives the button the style button's look and keeps its place and tag; its text is kept
     // when the style is a command or chapter-range button.
     static HRESULT ApplyBtnStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dsutils/DSAppUtils.h"
+#include "dsutils/DSButtonStyleInfo.h"
 #include "dsutils/DSButtonLinkAlgorithm.h"
 #include "dsutils/DSCapabilities.h"
 #include "dsutils/DSChapterList.h"

@@ -8,6 +8,8 @@
 #include "SourcePanel.h"
 #include "TransitionPanel.h"
 
+#include "platform/PathService.h"
+
 #include <algorithm>
 
 namespace {
@@ -115,6 +117,8 @@ HRESULT FrameRenderer::RenderPanel(const Production& production, Panel* panel, d
 HRESULT FrameRenderer::RenderSource(const Production& production, const SourcePanel& source,
                                     double time, BgraImage& frame, int depth)
 {
+    if (IsPlainVideo(source))
+        return RenderVideo(production, source, time, frame);
     BgraImage picture;
     HRESULT hr = SourcePicture(source, source.InPoint() + time, picture, depth);
     if (FAILED(hr))
@@ -124,6 +128,32 @@ HRESULT FrameRenderer::RenderSource(const Production& production, const SourcePa
         aspect = double(picture.Width()) / picture.Height();
     return PlacePicture(picture, aspect, production.UsesSourceAspectRatio(),
                         production.AspectRatio(), frame);
+}
+
+// A video shown whole and upright: nothing to cut or turn before it is placed.
+bool FrameRenderer::IsPlainVideo(const SourcePanel& source)
+{
+    return !source.NestedProduction() && source.SourceType() != KVE_SOURCE_STILL &&
+           source.Request().stereoType == ENM_3DSOURCE_2D && !source.PanZoom() &&
+           source.Rotation() == 0;
+}
+
+// The decoded frame goes to its place in one conversion that scales it too: no picture of the
+// frame's own size is made, stretched and blended.
+HRESULT FrameRenderer::RenderVideo(const Production& production, const SourcePanel& source,
+                                   double time, BgraImage& frame)
+{
+    const AVFrame* decoded = nullptr;
+    HRESULT hr = m_cache.VideoFrame(source.MediaPath(), source.InPoint() + time, &decoded);
+    if (FAILED(hr))
+        return hr;
+    double aspect = source.DisplayAspect();
+    if (!(aspect > 0.0))
+        aspect = double(decoded->width) / decoded->height;
+    RECT target = production.UsesSourceAspectRatio()
+                      ? FitInside(frame.Width(), frame.Height(), aspect, production.AspectRatio())
+                      : RECT{0, 0, frame.Width(), frame.Height()};
+    return DrawAvFrameInto(*decoded, frame, target, FrameScaling::Fast);
 }
 
 // The picture of a source at a time, cut to its first view and pan-and-zoom part and turned.
@@ -156,9 +186,12 @@ HRESULT FrameRenderer::SourcePicture(const SourcePanel& source, double sourceTim
 
 HRESULT FrameRenderer::RenderMediaFile(const std::wstring& path, double time, BgraImage& picture)
 {
+    // Stored names may reach content through "%CONTENT%" and in another case; the menu keeps
+    // the name as it was given, so that a saved production serves wherever content lies.
+    std::wstring file = ResolveContentPath(path);
     const MediaInfo* info = nullptr;
-    HRESULT probed = m_cache.Info(path, &info);
-    return FAILED(probed) ? probed : RenderMedia(path, info->isStill, time, picture);
+    HRESULT probed = m_cache.Info(file, &info);
+    return FAILED(probed) ? probed : RenderMedia(file, info->isStill, time, picture);
 }
 
 HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double time,
@@ -173,7 +206,7 @@ HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double 
     }
     const AVFrame* frame = nullptr;
     HRESULT hr = m_cache.VideoFrame(path, time, &frame);
-    return FAILED(hr) ? hr : ImageFromAvFrame(*frame, 0, 0, picture);
+    return FAILED(hr) ? hr : ImageFromAvFrame(*frame, 0, 0, picture, FrameScaling::Fast);
 }
 
 // Puts a picture in the frame: keeping its shape (letterboxed on black) or filling the frame.

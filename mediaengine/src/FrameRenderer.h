@@ -35,6 +35,9 @@ private:
     HRESULT RenderSource(const Production& production, const SourcePanel& source, double time,
                          BgraImage& frame, int depth);
     HRESULT RenderMedia(const std::wstring& path, bool still, double time, BgraImage& picture);
+    static bool IsPlainVideo(const SourcePanel& source);
+    HRESULT RenderVideo(const Production& production, const SourcePanel& source, double time,
+                        BgraImage& frame);
     HRESULT SourcePicture(const SourcePanel& source, double sourceTime, BgraImage& picture,
                           int depth);
     HRESULT PlacePicture(const BgraImage& picture, double pictureAspect, bool keepShape,

@@ -1,9 +1,11 @@
 #include "MenuReader.h"
+#include "XmlHelpers.h"
 
 #include "model/IDSMenu.h"
 #include "model/IDSMenuElement.h"
 
 #include "platform/ComPtr.h"
+#include "platform/StringConv.h"
 #include "platform/TextRenderer.h"
 
 #include <algorithm>
@@ -63,6 +65,23 @@ void ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
     drawn.still = still != VARIANT_FALSE;
 }
 
+bool IsTrue(const std::wstring& flag)
+{
+    return flag == L"1" || CompareNoCase(flag, L"true") == 0;
+}
+
+// The weight and slant of the text's font, kept in its effect description.
+void ReadFontStyle(IDSMenuText* text, DrawnElement& drawn)
+{
+    CComPtr<IXMLDOMNode> effect;
+    CComPtr<IXMLDOMNode> font;
+    if (FAILED(text->GetEffectXML(&effect)) || !effect ||
+        effect->selectSingleNode(CComBSTR(L"font"), &font) != S_OK)
+        return;
+    drawn.bold = IsTrue(GetAttributeText(font, L"bold"));
+    drawn.italic = IsTrue(GetAttributeText(font, L"italic"));
+}
+
 void ReadText(IDSMenuText* text, DrawnElement& drawn)
 {
     CComBSTR label, face;
@@ -82,6 +101,7 @@ void ReadText(IDSMenuText* text, DrawnElement& drawn)
     drawn.fontSize = size / 2.0;
     drawn.colour = ArgbOfColorref(colour, drawn.opacity);
     drawn.alignment = PlacementOfAlignment(alignment);
+    ReadFontStyle(text, drawn);
 }
 
 HRESULT ReadList(IDSMenuElementList* list, double offsetX, double offsetY, int depth,

@@ -5,6 +5,7 @@
 #include "model/KVEProductionInfo.h"
 
 #include "platform/ClassFactory.h"
+#include "platform/PathService.h"
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -31,7 +32,10 @@ KVESourceType TypeOfMedia(const MediaInfo& info)
 SourcePanel::SourcePanel(const SourceRequest& request) : m_request(request)
 {
     m_audio.native = request.nativeAudio;
-    m_mediaPath = IsVobMoniker(request.file) ? request.file.substr(4) : request.file;
+    // The panel keeps the name it was given; the file it reads may be content named through
+    // "%CONTENT%" and in another case.
+    m_mediaPath =
+        ResolveContentPath(IsVobMoniker(request.file) ? request.file.substr(4) : request.file);
 }
 
 HRESULT SourcePanel::CreateChecked(const SourceRequest& request, CComPtr<SourcePanel>& panel)

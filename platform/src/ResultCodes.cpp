@@ -50,6 +50,15 @@ const ResultCodeEntry kResultCodes[] = {
      L"The file already exists"},
     {HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE),
      L"HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE)", L"There is no such window"},
+    // Media files (production/MediaFileQueries.cpp reports them): unreadable data, a file
+    // type without an encoder, and the media engine's reasons why a file cannot be edited.
+    {HRESULT_FROM_WIN32(13), L"HRESULT_FROM_WIN32(ERROR_INVALID_DATA)", L"The data is invalid"},
+    {HRESULT_FROM_WIN32(50), L"HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED)",
+     L"The request is not supported"},
+    {MakeHResult(0x80040201u), L"KVG_E_NO_VIDEO", L"The file holds no pictures"},
+    {MakeHResult(0x80040202u), L"KVG_E_FRAME_TOO_LARGE",
+     L"The file's frames are too large to edit"},
+    {MakeHResult(0x80040203u), L"KVG_E_NO_FILE", L"No media file was given"},
     RESULT_CODE(E_FILTERMEDIAFILES_FILE_NOT_FOUND, L"A media file does not exist"),
     RESULT_CODE(E_SETCMD_INVALID_TARGET, L"The link target is neither a menu nor a title"),
     RESULT_CODE(E_FINDORPHANS_UNKNOWN_LINK_TARGET,
@@ -112,6 +121,11 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_OVERLAYSOURCE_CANT_RESOLVE, L"The overlay source could not be resolved"),
     RESULT_CODE(E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE,
                 L"The transition catalogue could not be loaded"),
+    // Button styles (src/themes/DSButtonStyleInfo.cpp).
+    RESULT_CODE(E_BUTTONSTYLE_UNSAFE_LINK,
+                L"The linked button names no plain theme file of the theme folder"),
+    RESULT_CODE(E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND,
+                L"The linked theme has no button with the linked ID"),
 };
 
 #undef RESULT_CODE

@@ -6,6 +6,7 @@
 #include "XmlParser.h"
 
 #include "platform/ClassFactory.h"
+#include "platform/FileReplace.h"
 
 #include <iterator>
 
@@ -222,8 +223,8 @@ HRESULT XmlDocument::save(VARIANT destination)
 {
     if (destination.vt != VT_BSTR || ViewOf(destination.bstrVal).empty())
         return E_INVALIDARG;
-    return XmlFile::WriteReplacing(ViewOf(destination.bstrVal),
-                                   XmlSerializer::FileBytesOf(m_store.Tree()));
+    return WriteFileReplacing(ViewOf(destination.bstrVal),
+                              XmlSerializer::FileBytesOf(m_store.Tree()));
 }
 
 HRESULT XmlDocument::get_async(VARIANT_BOOL* async)

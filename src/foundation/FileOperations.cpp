@@ -26,7 +26,7 @@ bool IsDirectory(const std::wstring& path)
 bool IsExistingFile(const std::wstring& path)
 {
     std::error_code error;
-    return !path.empty() && fs::is_regular_file(NativePath(ExpandPathMacros(path)), error);
+    return !path.empty() && fs::is_regular_file(NativePath(ResolveContentPath(path)), error);
 }
 
 bool PathExists(const std::wstring& path)

@@ -1,9 +1,12 @@
 #include "ElementSteps.h"
 
+#include "dsutils/DSButtonStyleInfo.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/MenuStyleUtil.h"
+
+#include "model/ModelClasses.h"
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
@@ -56,6 +59,19 @@ HRESULT CDSMenuUtils::ApplyStyle(IDSMenuText* pDst, IDSMenuText* pSrc)
 HRESULT CDSMenuUtils::ApplyStyle(IDSMenuOverlay* pDst, IDSMenuOverlay* pSrc)
 {
     return CMenuStyleUtil::OverlayCopy(pDst, pSrc);
+}
+
+HRESULT CDSMenuUtils::ApplyStyle(IDSMenuButton* pBtn, const wchar_t* pszStyleFile, bool)
+{
+    KVUClearErrorStack();
+    CHECK_NULL(pBtn);
+    CHECK_NULL(pszStyleFile);
+    CComPtr<IDSMenuButton> pStyleBtn;
+    CHECK_HR(pStyleBtn.CoCreateInstance(uuidof<CDSMenuButton>()));
+    CHECK_HR(LoadButtonFromFile(pszStyleFile, pStyleBtn));
+    bool bCmdBtn = GetTag(pBtn) & kWordKeepingStyles;
+    CHECK_HR(CMenuStyleUtil::ButtonCopy(pBtn, pStyleBtn, bCmdBtn));
+    return S_OK;
 }
 
 HRESULT CDSMenuUtils::ApplyBtnStyle(IDSMenuButton* pDst, IDSMenuButton* pSrc)

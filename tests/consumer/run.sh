@@ -12,6 +12,18 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 # The consumer reads the content it was installed with.
 export REELMARK_CONTENT="$work/prefix/share/dsutils/content"
 unset REELMARK_PLUGINS
+
+# The shipped content is installed with the library.
+content="$work/prefix/share/dsutils/content"
+for file in DVD/Mandatory/PlaceHolder.png DVD/Mandatory/SP_Pattern.png \
+    Overlays/Masks/Wide_mask.png DVD/4x3/Themes/Aurora.dmsd DVD/16x9/Themes/HD_Premiere.dmsd \
+    DVD/4x3/Button/Theme_Aurora.xml DVD/16x9/Button/Theme_Cobalt.PNG; do
+    if [ ! -f "$content/$file" ]; then
+        echo "consumer: $file of the content was not installed" >&2
+        exit 1
+    fi
+done
+
 cmake -S "$source" -B "$work/build" -DCMAKE_PREFIX_PATH="$work/prefix" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$work/build" >/dev/null
@@ -23,3 +35,6 @@ export PKG_CONFIG_PATH="$libdir"
 g++ $flags "$source/main.cpp" -o "$work/consumer-pkgconfig" \
     $(pkg-config --cflags dsutils) $(pkg-config --libs dsutils)
 "$work/consumer-pkgconfig"
+
+# The program is installed beside the library and runs from the prefix.
+"$work/prefix/bin/reelmark" --version >/dev/null

@@ -13,6 +13,7 @@
 #include "platform/TaskMemory.h"
 #include "platform/Xml.h"
 #include "support/ClipWriter.h"
+#include "support/ColourCheck.h"
 #include "support/FrameGrab.h"
 #include "support/ScratchFolder.h"
 
@@ -76,8 +77,3 @@ protected:
 
     ScratchFolder m_folder;
 };
-
-// Compares a pixel with a colour, allowing for the loss of lossy video coding.
-#define EXPECT_COLOUR_NEAR(expected, actual, tolerance)                                            \
-    EXPECT_LE(EngineTest::Distance((expected), (actual)), (tolerance))                             \
-        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)

@@ -4,9 +4,6 @@
 #include "platform/ComPtr.h"
 #include "platform/TaskMemory.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 HRESULT ExtractFrame(IKVEProductionData* production, double time, int width, int height,
                      BgraImage& frame)
 {
@@ -21,12 +18,4 @@ HRESULT ExtractFrame(IKVEProductionData* production, double time, int width, int
         hr = BgraImage::FromBuffer(pixels, width, height, frame);
     CoTaskMemFree(pixels);
     return hr;
-}
-
-int ColourDistance(DWORD a, DWORD b)
-{
-    int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8)
-        worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-    return worst;
 }

@@ -4,11 +4,9 @@
 
 #include "model/KVEProductionData.h"
 #include "platform/Image.h"
+#include "support/ColourCheck.h"
 
 // The frame of a production at a time, width × height pixels, as the graph manager extracts
 // it.
 HRESULT ExtractFrame(IKVEProductionData* production, double time, int width, int height,
                      BgraImage& frame);
-
-// The largest difference of two pixels in any channel, alpha included.
-int ColourDistance(DWORD a, DWORD b);

@@ -61,6 +61,9 @@ constexpr HRESULT E_LINKNAVBUTTON_NO_NAVIGATION_BUTTON = MakePrivateCode(0xA5);
 constexpr HRESULT E_BUTTONLINK_INVALID_BUTTON_ID = MakePrivateCode(0xA6);
 constexpr HRESULT E_OVERLAYSOURCE_CANT_RESOLVE = MakePrivateCode(0xAC);
 constexpr HRESULT E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE = MakePrivateCode(0x13F);
+// Button styles (src/themes/DSButtonStyleInfo.cpp).
+constexpr HRESULT E_BUTTONSTYLE_UNSAFE_LINK = MakePrivateCode(0x140);
+constexpr HRESULT E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND = MakePrivateCode(0x141);
 
 // The symbolic name of a result code ("E_POINTER"), or null for a code outside the table.
 const wchar_t* ResultCodeName(HRESULT hr);
