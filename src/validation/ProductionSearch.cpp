@@ -25,7 +25,7 @@ bool StartsWithNoCase(const std::wstring& text, std::wstring_view prefix)
            CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
 }
 
-bool IsProductionFile(const std::wstring& file)
+bool IsDmsmFile(const std::wstring& file)
 {
     return CompareNoCase(NativePath(file).extension().wstring(), L".dmsm") == 0;
 }
@@ -117,7 +117,7 @@ HRESULT CProductionSearch::SearchPanel(IKVEProductionData* pSbd, LONG nPanel)
             AddMissingFile(file);
         return S_OK;
     }
-    if (IsProductionFile(name))
+    if (IsDmsmFile(name))
         return SearchProductionFile(name);
     // A plain source that is gone cannot be encoded either.
     if (!HasProtocol(name) && !IsExistingFile(name))

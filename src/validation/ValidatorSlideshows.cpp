@@ -19,15 +19,6 @@ constexpr LONG kMaxSlidePanels = 1997;
 // The effect layers of a production: its panels' own (0) and those over the whole of it.
 constexpr LONG kEffectLayers = 5;
 
-// Whether the slideshow loops without end.
-bool IsLoopingSlideShow(IUnknown* pSbd)
-{
-    // The production queries answer this from the slideshow's metadata once they are there;
-    // until then every slideshow is examined as one that ends, which finds the same.
-    (void)pSbd;
-    return false;
-}
-
 // A colour panel between slides (a fade to black, a blank) shows no slide: it and the
 // transition beside it do not count.
 bool IsSlide(IBaseObject* pPanel)
@@ -74,7 +65,7 @@ HRESULT CDSProjectValidator::findTooBigSlideshows(IDSProjectData* pProject)
         CHECK_HR(spTitle->GetProduction(&spUnknown));
         CComQIPtr<IKVEProductionData> spSbd(spUnknown);
         CHECK_NULL_TEXT(spSbd.p, "(IKVEProductionData*) spSbd");
-        if (!IsLoopingSlideShow(spSbd))
+        if (!CDSProductionUtils::IsInfiniteSlideShow(spSbd))
             CHECK_HR_SHORT(ReadProductionEffects(spSbd));
         LONG nPanels = 0;
         CHECK_HR(spSbd->GetNumberOfPanels(&nPanels));

@@ -5,6 +5,7 @@
 #include "dsutils/DSChapterList.h"
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSFileUtils.h"
+#include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/MenuStyleUtil.h"
@@ -330,6 +331,11 @@ TEST_F(ValidatorTest, SlideshowsWithTooManySlidesStopTheBurn)
     ASSERT_EQ(1u, slideShows.size());
     EXPECT_EQ(GetID(title), slideShows[0].getItemID());
     EXPECT_EQ(ErrorSeverity_Fatal, slideShows[0].getErrorSeverity());
+    // A slideshow that loops has the same limit.
+    ASSERT_EQ(S_OK, CDSProductionUtils::SetInfiniteSlideShow(title, true));
+    ASSERT_TRUE(CDSProductionUtils::IsInfiniteSlideShow(production));
+    validator.clearErrors();
+    EXPECT_EQ(1, CountOf(Validate(), ErrorCode_TooManySlides));
 
     // The last slide becomes a colour: as many panels, one slide fewer.
     ASSERT_EQ(S_OK, production->DeletePanel(1998));
