@@ -113,14 +113,19 @@ TEST_F(ValidatorTest, ButtonsOverlappingInAnyWayAreReportedOncePerPair)
     CComPtr<IDSMenuButton> inside = AddButtonIn(menu, {-0.6f, 0.6f, -0.3f, 0.3f});
     CComPtr<IDSMenuButton> touching = AddButtonIn(menu, {0.0f, 0.9f, 0.4f, 0.5f}, ButtonType_Next);
     AddButtonIn(menu, {0.6f, -0.6f, 0.9f, -0.9f});
+    // A tall, narrow button across a wide, low one: no corner of either in the other.
+    CComPtr<IDSMenuButton> tall = AddButtonIn(menu, {-0.5f, -0.1f, -0.45f, -0.9f});
+    CComPtr<IDSMenuButton> wide = AddButtonIn(menu, {-0.8f, -0.4f, -0.2f, -0.5f});
 
     std::vector<CErrorInfo> overlaps = Only(Validate(), ErrorCode_OverlappingButtons);
-    ASSERT_EQ(2u, overlaps.size());
+    ASSERT_EQ(3u, overlaps.size());
     EXPECT_EQ(GetID(big), overlaps[0].getItemID());
     EXPECT_EQ((std::vector<LONG>{GetID(inside)}), overlaps[0].getAffectedItems());
     EXPECT_EQ(GetID(menu), overlaps[0].getMenuID());
     EXPECT_EQ(ErrorSeverity_Warning, overlaps[0].getErrorSeverity());
     EXPECT_EQ((std::vector<LONG>{GetID(touching)}), overlaps[1].getAffectedItems());
+    EXPECT_EQ(GetID(tall), overlaps[2].getItemID());
+    EXPECT_EQ((std::vector<LONG>{GetID(wide)}), overlaps[2].getAffectedItems());
 }
 
 TEST_F(ValidatorTest, WorkingFolderNeedsFiveHundredMebibytesOnStandardDiscs)
