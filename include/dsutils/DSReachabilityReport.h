@@ -7,8 +7,8 @@
 //
 //     CDSReachabilityReport report;
 //     CHECK_HR(report.Build(spProject));
-//     for (LONG id : report.GetUnreachableMenus())
-//         Warn(id);
+//     for (const CDSReachabilityReport::Object& menu : report.GetUnreachableMenus())
+//         Warn(menu.id, menu.name);
 //     std::string json;
 //     CHECK_HR(report.WriteJson(json));
 //
