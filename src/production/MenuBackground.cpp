@@ -11,6 +11,8 @@
 
 #include "foundation/FileOperations.h"
 
+#include "themes/ElementSteps.h"
+
 #include "model/KVEEditData.h"
 
 #include "platform/Check.h"
@@ -48,13 +50,32 @@ HRESULT AddBackgroundTitle(IDSMenu* pMenu, IDSProjectData* spProject,
     return S_OK;
 }
 
-// Puts the menu's Background into the production: a production file as the whole of it, any
-// other file as its only panel. A file that does not exist leaves the production without
-// panels, which the resolution then answers with the placeholder.
+// A Background named by a moniker is a production that the background production keeps
+// under that name (a theme's background copied with its menu); it becomes the only panel.
+HRESULT AddKeptProduction(IKVEProductionData* spProdData, const CComBSTR& bstrBkgndSource)
+{
+    CComPtr<IUnknown> spUnkSub;
+    CHECK_HR(spProdData->GetSubProduction(bstrBkgndSource, &spUnkSub));
+    if (!spUnkSub) {
+        TRACE_LINE("Menu background \"%ls\" is not kept", bstrBkgndSource.Str().c_str());
+        return S_FALSE;
+    }
+    CComQIPtr<IEditData> spEditData(spProdData);
+    CHECK_NULL_TEXT(spEditData.p, "(IEditData*)spEditData");
+    CHECK_HR(spEditData->AddProductionMoniker(0, bstrBkgndSource, spUnkSub, 0.0, 0.0, VARIANT_TRUE,
+                                              NULL));
+    return S_OK;
+}
+
+// Puts the menu's Background into the production: a production file as the whole of it, a
+// kept production or any other file as its only panel. A file that does not exist leaves the
+// production without panels, which the resolution then answers with the placeholder.
 HRESULT AddBackgroundSource(IDSMenu* pMenu, IKVEProductionData* spProdData)
 {
     CComBSTR bstrBkgndSource;
     CHECK_HR(pMenu->get_Background(&bstrBkgndSource));
+    if (IsProductionMoniker(bstrBkgndSource.View()))
+        return AddKeptProduction(spProdData, bstrBkgndSource);
     if (!IsExistingFile(bstrBkgndSource.Str())) {
         if (bstrBkgndSource.Length())
             TRACE_LINE("Menu background \"%ls\" is missing", bstrBkgndSource.Str().c_str());

@@ -191,6 +191,25 @@ TEST_F(MenuBackground, StaleBackgroundsAreBuiltAgainFromTheMenu)
     EXPECT_EQ(kRed, Render(m_menu.p, 7.0, 64, 48).PixelAt(32, 24));
 }
 
+TEST_F(MenuBackground, AMonikerBackgroundShowsTheProductionKeptUnderItsName)
+{
+    // A theme's menu copied into the project brings its background as a production that the
+    // background production keeps under a moniker.
+    ASSERT_EQ(S_OK, CDSMenuUtils::ResolveMenuBkgndSource(m_menu));
+    CComPtr<IKVEProductionData> kept;
+    ASSERT_EQ(S_OK, kept.CoCreateInstance(CLSID_KVEProduction));
+    ASSERT_EQ(S_OK, CComQIPtr<IEditData>(kept.p)->AddSourceFile(
+                        0, CComBSTR(Picture("red.png", kRed)), 0.0, 0.0, VARIANT_TRUE, nullptr));
+    CComBSTR name(L"moniker::theme_background");
+    ASSERT_EQ(S_OK, BackgroundProduction(m_menu)->SetSubProduction(name, kept));
+    ASSERT_EQ(S_OK, m_menu->put_Background(name));
+    ASSERT_EQ(S_OK, CDSMenuUtils::_DirtyOverlayProductions(m_project));
+
+    ASSERT_EQ(S_OK, CDSMenuUtils::ResolveMenuBkgndSource(m_menu));
+    EXPECT_EQ(name.Str(), BackgroundOf(m_menu));
+    EXPECT_EQ(kRed, Render(m_menu.p, 7.0, 64, 48).PixelAt(32, 24));
+}
+
 TEST_F(MenuBackground, BackgroundAudioSilencesTheBackgroundsOwnSoundUntilItIsCleared)
 {
     SetBackground(m_menu, Picture("blue.png", kBlue));
