@@ -21,18 +21,8 @@ constexpr const wchar_t* kPlaceholder = L"%CONTENT%/DVD/Mandatory/PlaceHolder.pn
 class MenuBackground : public MenuProductionTest
 {
 protected:
-    LONG TitleCount()
-    {
-        LONG count = -1;
-        EXPECT_EQ(S_OK, m_project->get_TitleCount(&count));
-        return count;
-    }
-    static LONG BkgndId(IDSMenu* menu)
-    {
-        LONG id = -1;
-        EXPECT_EQ(S_OK, menu->get_BkgndID(&id));
-        return id;
-    }
+    LONG TitleCount() { return Read(m_project.p, &IDSProjectData::get_TitleCount); }
+    static LONG BkgndId(IDSMenu* menu) { return Read(menu, &IDSMenu::get_BkgndID); }
     static std::wstring BackgroundOf(IDSMenu* menu)
     {
         CComBSTR background;
@@ -57,21 +47,13 @@ protected:
     static bool PlaysNativeAudio(IBaseObject* panel)
     {
         CComQIPtr<IKVEAudioObject> audio(panel);
-        VARIANT_BOOL native = VARIANT_FALSE;
-        EXPECT_EQ(S_OK, audio->get_UseNativeAudio(&native));
-        return native != VARIANT_FALSE;
+        return Read(audio.p, &IKVEAudioObject::get_UseNativeAudio) != VARIANT_FALSE;
     }
     static std::wstring BkgndAudioOf(IUnknown* storyboard)
     {
         CComBSTR audio;
         EXPECT_TRUE(SUCCEEDED(CDSProductionUtils::GetBkgndAudio(storyboard, audio)));
         return audio.Str();
-    }
-    static LONG AudioCount(IKVEProductionData* storyboard)
-    {
-        LONG count = -1;
-        EXPECT_EQ(S_OK, storyboard->GetNumberOfAudios(&count));
-        return count;
     }
     static CComPtr<IUnknown> AudioItem(IKVEProductionData* storyboard, LONG index)
     {

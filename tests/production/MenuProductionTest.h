@@ -84,24 +84,23 @@ protected:
         EXPECT_EQ(S_OK, StoryboardOf(object)->GetPanelBaseObject(position, &panel));
         return panel;
     }
+    // What a getter of a number or a flag answers; the test fails when the getter fails.
+    template <class T, class I> static T Read(I* object, HRESULT (I::*getter)(T*))
+    {
+        T value{};
+        EXPECT_EQ(S_OK, (object->*getter)(&value));
+        return value;
+    }
     static LONG PanelCount(IKVEProductionData* production)
     {
-        LONG count = -1;
-        EXPECT_EQ(S_OK, production->GetNumberOfPanels(&count));
-        return count;
+        return Read(production, &IKVEProductionData::GetNumberOfPanels);
     }
-    static LONG IdOfPanel(IBaseObject* panel)
+    static LONG AudioCount(IKVEProductionData* production)
     {
-        LONG id = -1;
-        EXPECT_EQ(S_OK, panel->get_ID(&id));
-        return id;
+        return Read(production, &IKVEProductionData::GetNumberOfAudios);
     }
-    static LONG KindOf(IBaseObject* panel)
-    {
-        LONG kind = -1;
-        EXPECT_EQ(S_OK, panel->get_Kind(&kind));
-        return kind;
-    }
+    static LONG IdOfPanel(IBaseObject* panel) { return Read(panel, &IBaseObject::get_ID); }
+    static LONG KindOf(IBaseObject* panel) { return Read(panel, &IBaseObject::get_Kind); }
 
     static std::wstring TextOf(const CComBSTR& text) { return text.Str(); }
 

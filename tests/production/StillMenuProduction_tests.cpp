@@ -51,12 +51,6 @@ protected:
         EXPECT_EQ(S_OK, source->get_OutPoint(&out));
         return {in, out};
     }
-    static LONG AudioCount(IKVEProductionData* production)
-    {
-        LONG count = -1;
-        EXPECT_EQ(S_OK, production->GetNumberOfAudios(&count));
-        return count;
-    }
     static CComQIPtr<IKVEAudioSubObject> FirstAudio(IKVEProductionData* production)
     {
         CComPtr<IUnknown> audio;
