@@ -420,9 +420,10 @@ public:
     // the menu's BkgndID (one reference through *ppBkgndSbd). With bCreate a menu without one
     // gets a new title tagged TitleType_Private, and a background title marked for producing
     // again (a new one, or one _DirtyOverlayProductions made stale) is built from the menu's
-    // Background: a production file is loaded, any other file is its only panel, in the shape
-    // of the menu's storyboard and for the menu's duration; a Background that names no
-    // existing file leaves it without panels. S_FALSE, *ppBkgndSbd null, without a background
+    // Background: a production file is loaded, a moniker ("moniker:…") shows the production
+    // the background production keeps under that name, any other file is its only panel, in
+    // the shape of the menu's storyboard and for the menu's duration; a Background that names
+    // nothing there leaves it without panels. S_FALSE, *ppBkgndSbd null, without a background
     // title when bCreate is false. E_POINTER for a null argument or a menu in no project; a
     // BkgndID that names no title of the project gives the lookup's failure.
     static HRESULT GetMenuBkgndProduction(IDSMenu* pMenu, IUnknown** ppBkgndSbd, bool bCreate);

@@ -205,6 +205,22 @@ TEST_F(MenuTransitions, CreatingTransitionsTwiceLeavesTheSameProject)
     EXPECT_EQ(0xFF000000u, middle.PixelAt(8, 8));
 }
 
+TEST_F(MenuTransitions, ACommandThatOnlyNamesItsEffectPlaysTheCatalogueEffect)
+{
+    CComPtr<IXMLDOMDocument> document;
+    ASSERT_EQ(S_OK, CMenuStyleUtil::CreateXMLDoc(&document));
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    ASSERT_EQ(S_OK,
+              document->loadXML(CComBSTR(L"<Transition Name=\"Fade Through Black\"/>"), &loaded));
+    CComPtr<IXMLDOMElement> named;
+    ASSERT_EQ(S_OK, document->get_documentElement(&named));
+    PlayEffectFirst(m_button, named);
+
+    ASSERT_EQ(S_OK, CDSMenuUtils::CreateTransition(m_button));
+    EXPECT_EQ(0xFF000000u,
+              Render(CDSMenuUtils::GetTransition(m_button), 4.5, 16, 16).PixelAt(8, 8));
+}
+
 TEST_F(MenuTransitions, ACopiedButtonGetsATransitionMenuOfItsOwn)
 {
     PlayEffectFirst(m_button, Effect(L"Dissolve"));
