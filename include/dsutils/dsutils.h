@@ -22,5 +22,6 @@
 #include "dsutils/DSTransition.h"
 #include "dsutils/FloatRect.h"
 #include "dsutils/MenuStyleUtil.h"
+#include "dsutils/SubPicture.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"
