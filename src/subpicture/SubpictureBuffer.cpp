@@ -1,4 +1,5 @@
 #include "SubpictureBuffer.h"
+#include "SubpictureRuns.h"
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
@@ -43,23 +44,10 @@ RECT ClampedToBuffer(const RECT& sRect, int nX, int nY)
     return rc;
 }
 
-// The colours are taken out of the map once, so that the loop keeps them in registers. Later
-// sources are tested first and earlier ones override them: the first match wins.
-void MapRow(DWORD* pixel, LONG count, const SPUColorMap& cMap)
+void MapRow(DWORD* pixel, size_t count, const ColourTable& table)
 {
-    constexpr DWORD kColour = 0x00FFFFFF;
-    const DWORD s0 = cMap.source[0] & kColour, s1 = cMap.source[1] & kColour;
-    const DWORD s2 = cMap.source[2] & kColour, s3 = cMap.source[3] & kColour;
-    const DWORD t0 = cMap.target[0], t1 = cMap.target[1];
-    const DWORD t2 = cMap.target[2], t3 = cMap.target[3];
-    for (LONG i = 0; i < count; ++i) {
-        DWORD colour = pixel[i] & kColour;
-        DWORD mapped = colour == s3 ? t3 : 0u;
-        mapped = colour == s2 ? t2 : mapped;
-        mapped = colour == s1 ? t1 : mapped;
-        mapped = colour == s0 ? t0 : mapped;
-        pixel[i] = colour == 0 ? 0u : mapped;
-    }
+    size_t done = MapRuns(pixel, count, table);
+    MapPixels(pixel + done, count - done, table);
 }
 
 } // namespace
@@ -68,8 +56,8 @@ void ReduceSubpicture(BYTE* pBytes, int nX, int nY)
 {
     DWORD* pixel = PixelsOf(pBytes);
     size_t count = PixelCount(nX, nY);
-    for (size_t i = 0; i < count; ++i)
-        pixel[i] = ReduceSubpicturePixel(pixel[i]);
+    size_t done = ReduceRuns(pixel, count);
+    ReducePixels(pixel + done, count - done);
 }
 
 HRESULT MapColors(BYTE* pBytes, int nX, int nY, const SPUColorMap& cMap, const RECT& sRect)
@@ -81,9 +69,16 @@ HRESULT MapColors(BYTE* pBytes, int nX, int nY, const SPUColorMap& cMap, const R
     RECT rc = ClampedToBuffer(sRect, nX, nY);
     if (rc.right < rc.left)
         return S_OK;
-    for (LONG y = rc.top; y <= rc.bottom; ++y)
-        MapRow(PixelsOf(pBytes) + size_t(y) * size_t(nX) + size_t(rc.left), rc.right - rc.left + 1,
-               cMap);
+    ColourTable table = TableOf(cMap);
+    DWORD* first = PixelsOf(pBytes) + size_t(rc.top) * size_t(nX) + size_t(rc.left);
+    size_t width = size_t(rc.right - rc.left + 1);
+    size_t rows = size_t(rc.bottom - rc.top + 1);
+    // Rows as wide as the picture follow each other without a gap: one span.
+    if (width == size_t(nX))
+        MapRow(first, width * rows, table);
+    else
+        for (size_t row = 0; row < rows; ++row)
+            MapRow(first + row * size_t(nX), width, table);
     return S_OK;
 }
 

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 namespace {
@@ -137,6 +139,88 @@ TEST(SubpictureReduction, EveryPixelOfABufferIsReducedInPlace)
             EXPECT_EQ(picture.At(x, y), ReduceSubpicturePixel(rendered[(x + y) % 7]))
                 << x << "," << y;
     EXPECT_EQ(picture.At(1, 2), kBlue);
+}
+
+// Pictures whose runs of 16 pixels are each of one kind: opaque black, the pattern, smoothed
+// pattern edges over black, the classes of a reduced picture, or anything at all; some runs
+// have one stray pixel. The picture is not a whole number of runs wide.
+std::vector<DWORD> RunsOfEveryKind(std::mt19937& random, size_t count)
+{
+    std::vector<DWORD> pixels(count);
+    auto any = [&] { return DWORD(random()); };
+    for (size_t start = 0; start < count; start += 16) {
+        int kind = int(random() % 6);
+        for (size_t i = start; i < std::min(count, start + 16); ++i) {
+            DWORD red = DWORD(random() % 256) << 16;
+            const DWORD classes[4] = {0, kRed, kGreen, kBlue};
+            const DWORD choices[6] = {
+                0xFF000000, kRed, 0xFF000000 | red, classes[random() % 2], classes[random() % 4],
+                any()};
+            pixels[i] = choices[kind];
+        }
+        if (random() % 4 == 0)
+            pixels[std::min(count - 1, start + random() % 16)] = any();
+    }
+    return pixels;
+}
+
+TEST(SubpictureReduction, RunsReduceExactlyAsTheirPixelsDo)
+{
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<DWORD> pixels = RunsOfEveryKind(random, 733 * 5);
+        std::vector<DWORD> reduced = pixels;
+        ReduceSubpicture(reinterpret_cast<BYTE*>(reduced.data()), 733, 5);
+        for (size_t i = 0; i < pixels.size(); ++i)
+            ASSERT_EQ(reduced[i], ReduceSubpicturePixel(pixels[i]))
+                << std::hex << "pixel 0x" << pixels[i] << " at " << std::dec << i;
+    }
+}
+
+// One pixel mapped as a player maps it: alpha set aside, nothing stays nothing, the first
+// source that matches gives the colour, and no match gives nothing.
+DWORD MappedAsAPlayerDoes(DWORD pixel, const SPUColorMap& map)
+{
+    DWORD colour = pixel & 0xFFFFFF;
+    if (colour == 0)
+        return 0;
+    for (int k = 0; k < 4; ++k) {
+        if (colour == (map.source[k] & 0xFFFFFF))
+            return map.target[k];
+    }
+    return 0;
+}
+
+TEST(SubpictureMapping, RunsMapExactlyAsTheirPixelsDo)
+{
+    std::mt19937 random(7);
+    // The usual map, one whose pattern colour is also an earlier source, one whose pattern
+    // colour is empty, and one of random sources.
+    const SPUColorMap maps[] = {kSecondMap,
+                                {{0xFF0000, 0xFF0000, 0x00FF00, 0x0000FF}, {1, 2, 3, 4}},
+                                {{0xFFFFFF, 0x000000, 0x00FF00, 0x0000FF}, {5, 6, 7, 8}},
+                                {{0x123456, 0xFF0000, 0xABCDEF, 0x00FF00}, {9, 10, 11, 12}}};
+    for (const SPUColorMap& map : maps) {
+        for (int round = 0; round < 10; ++round) {
+            std::vector<DWORD> pixels = RunsOfEveryKind(random, 733 * 6);
+            std::vector<DWORD> mapped = pixels;
+            RECT rect{LONG(random() % 40), 1, LONG(700 + random() % 33), 4};
+            ASSERT_EQ(S_OK, MapColors(reinterpret_cast<BYTE*>(mapped.data()), 733, 6, map, rect));
+            for (size_t i = 0; i < pixels.size(); ++i) {
+                LONG x = LONG(i % 733), y = LONG(i / 733);
+                bool inside =
+                    x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
+                ASSERT_EQ(mapped[i], inside ? MappedAsAPlayerDoes(pixels[i], map) : pixels[i])
+                    << std::hex << "pixel 0x" << pixels[i] << " at " << std::dec << x << "," << y;
+            }
+            // A region as wide as the picture.
+            mapped = pixels;
+            ASSERT_EQ(S_OK, MapColors(reinterpret_cast<BYTE*>(mapped.data()), 733, 6, map,
+                                      RECT{0, 0, 732, 5}));
+            for (size_t i = 0; i < pixels.size(); ++i)
+                ASSERT_EQ(mapped[i], MappedAsAPlayerDoes(pixels[i], map)) << i;
+        }
+    }
 }
 
 TEST(SubpictureMapping, ClassesBecomeTheTargetsAndAnythingElseNothing)
