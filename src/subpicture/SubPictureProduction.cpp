@@ -127,6 +127,22 @@ HRESULT AppendRegionOfExtent(IDSMenuElementList* pScratchList, IDSMenuElement* p
     return S_OK;
 }
 
+// What an element adds to the scratch list by its highlight mode, timed under the probe of
+// its step: a pattern region over its extent, what its copy step appends, or nothing.
+template <class CopyStep>
+HRESULT AppendByMode(const char* probe, IDSMenuElementList* pScratchList, IDSMenuElement* pElement,
+                     LONG lRegionMode, LONG lCopyMode, const SIZE& sFrame, CopyStep copy)
+{
+    CKVUTimer timer(probe, 0);
+    LONG lMode = 0;
+    CHECK_HR(pElement->get_Highlight(&lMode));
+    if (lMode == lRegionMode)
+        CHECK_HR_SHORT(AppendRegionOfExtent(pScratchList, pElement, sFrame));
+    else if (lMode == lCopyMode)
+        CHECK_HR_SHORT(copy());
+    return S_OK;
+}
+
 // The scratch production shows the menu's shape and nothing but black under the highlights.
 HRESULT ShapeScratchProduction(IDSMenu* pMenu, IDSMenu* pScratchMenu,
                                CComPtr<IKVEProductionData>& spScratchProd)
@@ -205,32 +221,21 @@ HRESULT CreateOverlaySPUElement(IDSMenuElementList* pScratchList, IDSMenuOverlay
                                 const SIZE& sFrame)
 {
     KVUClearErrorStack();
-    CKVUTimer timer("CreateOverlaySPUElement()", 0);
     CHECK_NULL(pScratchList);
     CHECK_NULL(pOverlay);
-    LONG lMode = OverlayHLI_None;
-    CHECK_HR(pOverlay->get_Highlight(&lMode));
-    if (lMode == OverlayHLI_Region)
-        CHECK_HR_SHORT(AppendRegionOfExtent(pScratchList, pOverlay, sFrame));
-    else if (lMode == OverlayHLI_Picture)
-        CHECK_HR_SHORT(AppendPictureCopy(pScratchList, pOverlay, sFrame));
-    return S_OK;
+    return AppendByMode("CreateOverlaySPUElement()", pScratchList, pOverlay, OverlayHLI_Region,
+                        OverlayHLI_Picture, sFrame,
+                        [&] { return AppendPictureCopy(pScratchList, pOverlay, sFrame); });
 }
 
 HRESULT CreateTextSPUElement(IDSMenuElementList* pScratchList, IDSMenuText* pText,
                              const SIZE& sFrame)
 {
     KVUClearErrorStack();
-    CKVUTimer timer("CreateTextSPUElement()", 0);
     CHECK_NULL(pScratchList);
     CHECK_NULL(pText);
-    LONG lMode = TextHLI_None;
-    CHECK_HR(pText->get_Highlight(&lMode));
-    if (lMode == TextHLI_Region)
-        CHECK_HR_SHORT(AppendRegionOfExtent(pScratchList, pText, sFrame));
-    else if (lMode == TextHLI_Text)
-        CHECK_HR_SHORT(AppendPatternText(pScratchList, pText));
-    return S_OK;
+    return AppendByMode("CreateTextSPUElement()", pScratchList, pText, TextHLI_Region, TextHLI_Text,
+                        sFrame, [&] { return AppendPatternText(pScratchList, pText); });
 }
 
 HRESULT CreateRegionOverlay(IDSMenuElementList* pScratchList, const FloatRect& rect,

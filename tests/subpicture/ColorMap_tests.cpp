@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 // Palette index of each entry = its red value / 16, so that targets show which entry they took.
@@ -41,12 +43,21 @@ protected:
         EXPECT_EQ(S_OK, m_button->put_ColourScheme(SPU_Scheme2));
     }
 
-    static void ExpectSources(const SPUColorMap& map)
+    // The map of a state: the class colours in map order, and the colour each becomes.
+    ::testing::AssertionResult Maps(int state, const std::array<DWORD, 4>& targets)
     {
-        EXPECT_EQ(map.source[0], 0xFFFFFFu);
-        EXPECT_EQ(map.source[1], 0xFF0000u);
-        EXPECT_EQ(map.source[2], 0x00FF00u);
-        EXPECT_EQ(map.source[3], 0x0000FFu);
+        SPUColorMap map{};
+        HRESULT hr = GetColorMap(m_button, state, map);
+        if (hr != S_OK)
+            return ::testing::AssertionFailure() << "GetColorMap gave 0x" << std::hex << hr;
+        const DWORD sources[4] = {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF};
+        for (int k = 0; k < 4; ++k) {
+            if (map.source[k] != sources[k] || map.target[k] != targets[size_t(k)])
+                return ::testing::AssertionFailure()
+                       << std::hex << "class " << k << ": 0x" << map.source[k] << " -> 0x"
+                       << map.target[k] << ", not 0x" << targets[size_t(k)];
+        }
+        return ::testing::AssertionSuccess();
     }
 
     CComPtr<IDSProjectData> m_project = NewProject();
@@ -56,31 +67,16 @@ protected:
 
 TEST_F(ButtonColours, NormalColoursComeFromTheMenusOwnSet)
 {
-    SPUColorMap map{};
-    ASSERT_EQ(S_OK, GetColorMap(m_button, SPUState_Normal, map));
-    ExpectSources(map);
     // White takes the second pair (contrast 7), red the first (contrast 0), green the third
     // (contrast 15), blue the fourth (contrast 1).
-    EXPECT_EQ(map.target[0], Entry(2, 127));
-    EXPECT_EQ(map.target[1], Entry(1, 0));
-    EXPECT_EQ(map.target[2], Entry(3, 255));
-    EXPECT_EQ(map.target[3], Entry(4, 31));
+    EXPECT_TRUE(Maps(SPUState_Normal, {Entry(2, 127), Entry(1, 0), Entry(3, 255), Entry(4, 31)}));
 }
 
 TEST_F(ButtonColours, SelectedAndActivatedColoursComeFromTheButtonsScheme)
 {
-    SPUColorMap map{};
-    ASSERT_EQ(S_OK, GetColorMap(m_button, SPUState_Selected, map));
-    ExpectSources(map);
-    EXPECT_EQ(map.target[0], Entry(6, 255));
-    EXPECT_EQ(map.target[1], Entry(5, 127));
-    EXPECT_EQ(map.target[2], Entry(7, 0));
-    EXPECT_EQ(map.target[3], Entry(8, 63));
-    ASSERT_EQ(S_OK, GetColorMap(m_button, SPUState_Activated, map));
-    EXPECT_EQ(map.target[0], Entry(10, 0));
-    EXPECT_EQ(map.target[1], Entry(9, 255));
-    EXPECT_EQ(map.target[2], Entry(11, 127));
-    EXPECT_EQ(map.target[3], Entry(12, 239));
+    EXPECT_TRUE(Maps(SPUState_Selected, {Entry(6, 255), Entry(5, 127), Entry(7, 0), Entry(8, 63)}));
+    EXPECT_TRUE(
+        Maps(SPUState_Activated, {Entry(10, 0), Entry(9, 255), Entry(11, 127), Entry(12, 239)}));
 }
 
 TEST_F(ButtonColours, RefusesAnUnknownStateAndAButtonInNoMenu)
