@@ -42,7 +42,7 @@ HRESULT GenerateSubPictureForPreview(IUnknown* pMenu, IUnknown* pGM, int nXSize,
 
 // The subpicture of a menu (an IDSMenu) at nX × nY: every pixel one of the colour classes
 // above. A new buffer for the caller; null on failure. E_POINTER for a null menu, an object
-// that is no menu, or a null out argument.
+// that is no menu, or a null out argument; E_INVALIDARG for a side outside 1 … 16384.
 HRESULT GetSubpicture_32(IUnknown* pMenu, IUnknown* pGM, BYTE** ppBytes, int nX, int nY);
 
 // Centres the nX × nY picture of *ppBytes in a transparent picture of nNewX × nNewY (at column

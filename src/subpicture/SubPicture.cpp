@@ -63,7 +63,7 @@ double FirstFrameTime(IUnknown* pProduction)
 void DiscSubpictureSize(IDSMenu* pMenu, int& nX, int& nY)
 {
     CDSEncodeParams params(pMenu);
-    nX = params.GetResolution() == VideoResolution(1) ? kDiscWidth : kNarrowWidth;
+    nX = params.GetResolution() == VideoResolution_720 ? kDiscWidth : kNarrowWidth;
     nY = IsNTSC(pMenu) ? 480 : 576;
 }
 
@@ -105,6 +105,8 @@ HRESULT GetSubpicture_32(IUnknown* pMenu, IUnknown* pGM, BYTE** ppBytes, int nX,
     *ppBytes = nullptr;
     CComQIPtr<IDSMenu> spMenu(pMenu);
     CHECK_NULL_TEXT(spMenu.p, "(IDSMenu*)spMenu");
+    if (!IsPictureSide(nX) || !IsPictureSide(nY))
+        CHECK_HR_TEXT(E_INVALIDARG, "nX and nY in 1 ... 16384");
     CComPtr<IKVEProductionData> spProduction;
     CHECK_HR(spProduction.CoCreateInstance(CLSID_KVEProduction));
     CComPtr<IDSProjectData> spScratchProject;

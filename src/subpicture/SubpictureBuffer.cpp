@@ -28,11 +28,6 @@ size_t PixelCount(int nX, int nY)
     return size_t(nX) * size_t(nY);
 }
 
-bool IsSide(int side)
-{
-    return side >= 1 && side <= kMaxImageSide;
-}
-
 // The rectangle with its top above its bottom and cut to the buffer's rows and columns.
 RECT ClampedToBuffer(const RECT& sRect, int nX, int nY)
 {
@@ -87,7 +82,7 @@ HRESULT PadSubpicture_32(BYTE** ppBytes, int nX, int nY, int nNewX, int nNewY)
     KVUClearErrorStack();
     CHECK_NULL(ppBytes);
     CHECK_NULL(*ppBytes);
-    if (!IsSide(nX) || !IsSide(nY) || !IsSide(nNewX) || !IsSide(nNewY))
+    if (!IsPictureSide(nX) || !IsPictureSide(nY) || !IsPictureSide(nNewX) || !IsPictureSide(nNewY))
         CHECK_HR_TEXT(E_INVALIDARG, "sides in 1 ... 16384");
     if (nNewX < nX || nNewY < nY)
         CHECK_HR_TEXT(E_INVALIDARG, "nNewX >= nX && nNewY >= nY");

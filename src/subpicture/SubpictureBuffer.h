@@ -5,6 +5,7 @@
 
 #include "dsutils/SubPicture.h"
 
+#include "platform/Image.h"
 #include "platform/WinTypes.h"
 
 // The colours a subpicture class stands for, in map order: white, red (the pattern), green and
@@ -41,6 +42,12 @@ constexpr DWORD ReduceSubpicturePixel(DWORD argb)
                                 : (red >= 0x55 ? kSubpictureRed : 0u);
     bool background = alpha == 0 || (red == green && green == blue);
     return background ? kSubpictureBackground : reduced;
+}
+
+// Whether a picture may have a side of that many pixels (1 … kMaxImageSide).
+constexpr bool IsPictureSide(int side)
+{
+    return side >= 1 && side <= kMaxImageSide;
 }
 
 // Reduces every pixel of an nX × nY buffer in place.

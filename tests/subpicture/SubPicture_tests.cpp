@@ -256,13 +256,13 @@ TEST_F(Subpicture, RefusalsLeaveNoBuffersBehind)
     EXPECT_EQ(E_POINTER, GenerateSubPictureFiles(nullptr, nullptr, L"x.png", nullptr));
     EXPECT_EQ(E_POINTER, GenerateSubPictureFiles(m_menu, nullptr, nullptr, nullptr));
 
-    // A size the engine refuses fails the preview as a whole.
+    // A size of no pixels fails the preview as a whole.
     BYTE* pNormal = nullptr;
     BYTE* pSelected = nullptr;
     BYTE* pActivated = nullptr;
     HRESULT hr = GenerateSubPictureForPreview(m_menu, nullptr, 0, kHeight, &pNormal, &pSelected,
                                               &pActivated);
-    EXPECT_TRUE(FAILED(hr));
+    EXPECT_EQ(hr, E_INVALIDARG);
     EXPECT_TRUE(StackHolds(L"GetSubpicture_32"));
     EXPECT_EQ(pNormal, nullptr);
     EXPECT_EQ(pSelected, nullptr);
