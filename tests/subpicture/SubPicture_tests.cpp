@@ -255,6 +255,13 @@ TEST_F(Subpicture, RefusalsLeaveNoBuffersBehind)
     EXPECT_EQ(E_POINTER, GetSubpicture_32(m_menu, nullptr, nullptr, kWidth, kHeight));
     EXPECT_EQ(E_POINTER, GenerateSubPictureFiles(nullptr, nullptr, L"x.png", nullptr));
     EXPECT_EQ(E_POINTER, GenerateSubPictureFiles(m_menu, nullptr, nullptr, nullptr));
+    // A file that cannot be written: the failure comes back, and the rendered picture is freed
+    // (the leak checker of the test build would tell).
+    std::wstring unwritable = m_folder.File("missing-folder/MenuSPU.png");
+    HRESULT saved = GenerateSubPictureFiles(m_menu, nullptr, unwritable.c_str(), nullptr);
+    EXPECT_TRUE(FAILED(saved));
+    EXPECT_TRUE(StackHolds(L"SaveImage_32"));
+    EXPECT_FALSE(fs::exists(fs::path(unwritable)));
 
     // A size of no pixels fails the preview as a whole.
     BYTE* pNormal = nullptr;
