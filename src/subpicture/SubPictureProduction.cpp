@@ -63,7 +63,9 @@ HRESULT PlaceOn(IDSMenuElement* pElement, const FloatRect& rect)
 }
 
 // A detached copy of the element placed where the element shows in the menu, so that it shows
-// there from the scratch menu's own list.
+// there from the scratch menu's own list. The copy shows throughout and at full strength: the
+// subpicture is one frame taken at the start, where an element that fades in later would be
+// missing, and a faded pattern would fall under the thresholds of the colour classes.
 HRESULT CopyAtMenuPlace(IDSMenuElement* pElement, CComPtr<IDSMenuElement>& spCopy)
 {
     float x = 0.0f, y = 0.0f, dx = 0.0f, dy = 0.0f;
@@ -71,6 +73,8 @@ HRESULT CopyAtMenuPlace(IDSMenuElement* pElement, CComPtr<IDSMenuElement>& spCop
     CHECK_HR_SHORT(HoldersOffset(pElement, dx, dy));
     CHECK_HR(pElement->Copy(&spCopy));
     CHECK_HR(spCopy->SetPosition(x + dx, y + dy));
+    CHECK_HR(spCopy->SetEffectInterval(0.0, 0.0));
+    CHECK_HR(spCopy->put_Opacity(1.0f));
     return S_OK;
 }
 

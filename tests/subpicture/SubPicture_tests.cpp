@@ -109,6 +109,24 @@ TEST_F(Subpicture, HoldsTheClassesOfTheHighlightedPartsAndNothingElse)
     EXPECT_EQ(inMiddle, glyphs);
 }
 
+TEST_F(Subpicture, FadedAndLateHighlightsAreThereFromTheStartAtFullStrength)
+{
+    // A label at a fifth of its strength would reduce to nothing; a picture shown from the
+    // second second on would be missing from the first frame.
+    ASSERT_EQ(S_OK, m_label->put_Opacity(0.2f));
+    ASSERT_EQ(S_OK, m_picture->SetEffectInterval(2.0, 5.0));
+    BgraImage picture = Render();
+    RECT label = Pixels(m_label);
+    int glyphs = 0;
+    for (int y = label.top; y < label.bottom; ++y)
+        for (int x = label.left; x < label.right; ++x)
+            glyphs += picture.PixelAt(x, y) == kSubpictureRed ? 1 : 0;
+    EXPECT_GT(glyphs, 200);
+    RECT copy = Pixels(m_picture);
+    EXPECT_EQ(picture.PixelAt((copy.left + copy.right) / 2, (copy.top + copy.bottom) / 2),
+              kSubpictureGreen);
+}
+
 TEST_F(Subpicture, APalMenuOf704IsWrittenAs720WithTransparentBandsAndNoLetterboxFor4x3)
 {
     SetDisc(TVStandard_PAL, VideoResolution(2));
