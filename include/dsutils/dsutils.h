@@ -25,5 +25,6 @@
 #include "dsutils/ErrorInfo.h"
 #include "dsutils/FloatRect.h"
 #include "dsutils/MenuStyleUtil.h"
+#include "dsutils/SubPicture.h"
 #include "dsutils/TimerBase.h"
 #include "dsutils/TmpStr.h"
