@@ -7,7 +7,7 @@ RELEASE_BUILD := build/release
 FUZZ_BUILD := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps test demo install bench fuzz clean format
+.PHONY: all deps test demo install bench fuzz content clean format
 
 all: demo
 
@@ -25,11 +25,11 @@ test: deps
 $(RELEASE_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF
 
-# The command-line program and its demo job arrive with the program itself; until then the
-# demo builds the library.
+# The demo job of reelmark needs new projects and titles; until it lands the demo builds the
+# library and the program.
 demo: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	@echo "demo: the library is built in $(RELEASE_BUILD); the reelmark program is not there yet"
+	@echo "demo: the library and $(RELEASE_BUILD)/apps/reelmark/reelmark are built; the demo job is still to come"
 
 install: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
@@ -50,6 +50,14 @@ fuzz:
 		-DDSUTILS_BUILD_TESTS=OFF -DDSUTILS_BUILD_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Makes the shipped content (pictures, themes, button styles) again from its source in
+# scripts/content/; commit what changes.
+content: deps
+	cmake -S . -B build/tools -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF \
+		-DDSUTILS_BUILD_TOOLS=ON
+	cmake --build build/tools -j $(JOBS) --target make_content
+	build/tools/scripts/content/make_content content
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

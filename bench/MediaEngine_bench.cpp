@@ -5,12 +5,13 @@
 
 #include "MenuSnapshot.h"
 #include "Production.h"
+#include "SharedMedia.h"
 
 #include "mediaengine/MediaEngine.h"
 #include "model/KVEEditData.h"
 #include "model/KVEGraphManager.h"
+#include "platform/Image.h"
 #include "platform/TaskMemory.h"
-#include "support/ClipWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,25 +37,13 @@ public:
     std::wstring longClip;
 
 private:
-    BenchMedia()
+    BenchMedia() : m_folder(BenchMediaFolder())
     {
-        m_folder = std::filesystem::temp_directory_path() / "dsutils-mediaengine-bench";
-        std::filesystem::create_directories(m_folder);
         background = MakePicture("background.jpg", 720, 480, 0);
         for (int i = 0; i < 12; ++i)
             thumbnails.push_back(
                 MakePicture(("thumb" + std::to_string(i) + ".png").c_str(), 320, 240, i + 1));
-        longClip = (m_folder / "ten-minutes.mkv").wstring();
-        if (!std::filesystem::exists(longClip)) {
-            ClipShape shape;
-            shape.width = 720;
-            shape.height = 480;
-            shape.framesPerSecond = 25;
-            shape.frameCount = 25 * 600;
-            shape.keyframeInterval = 15;
-            if (FAILED(WriteColourClip(longClip, shape)))
-                std::abort();
-        }
+        longClip = TenMinuteClip();
     }
 
     // A gradient picture, tinted by a seed so that every thumbnail differs.

@@ -8,6 +8,7 @@
 #include "model/FloatRect.h"
 #include "model/ProjectEnums.h"
 
+#include "platform/Bstr.h"
 #include "platform/ComPtr.h"
 #include "platform/WinTypes.h"
 
@@ -18,6 +19,23 @@ struct IDSMenuButton;
 struct IDSMenuElement;
 struct IDSProjectData;
 struct IDSTitle;
+// Menu backgrounds, transitions and still menus (production/).
+struct IKVEGraphManager;
+struct IKVEProductionData;
+
+// The place and shape of a menu element (CDSMenuUtils::GetTransform, themes/ElementTransform.cpp):
+// the centre (relative to a holding button), the size (overlays only; 0 for other elements),
+// the rotation and the opacity.
+struct tagMETransform
+{
+    DWORD dwReserved;
+    float x;
+    float y;
+    float width;
+    float height;
+    float rotation;
+    float opacity;
+};
 
 class CDSMenuUtils
 {
@@ -90,6 +108,18 @@ public:
     // without command buttons. False for a null menu or an unreadable layout.
     static bool LayoutMenuOverflow(IDSMenu* pMenu);
 
+    // Arranging buttons through an effect (layout/MenuFmt.cpp).
+
+    // Arranges the menu's command buttons as LayoutArrangeButtons does, whatever the menu's
+    // free-placement flag (which it clears), but places each button through
+    // CDSProductionUtils::PositionBtnEffect on pEffect (the menu's storyboard, or the menu)
+    // instead of moving the element. The grid always has room for the layout's capacity;
+    // buttons beyond it line up along the top edge, ten to a run, spaced by the size of the
+    // menu's first command button. Labels of lines justified to the start or the end are
+    // aligned left or right. S_FALSE for a menu without command buttons; the first failing
+    // placement stops the arrangement and is returned; E_POINTER for a null argument.
+    static HRESULT LayoutArrangeBtnFx(IDSMenu* pMenu, IUnknown* pEffect);
+
     // Hit testing (layout/MenuHitTest.cpp).
 
     // The region the player highlights for the button: its active region when one is set,
@@ -133,6 +163,11 @@ public:
     // navigation button without a label, overlays only. A child present in one button and not
     // in the other fails with E_MAKEBUTTONSSAMESIZE_ELEMENT_MISSING.
     static HRESULT MakeButtonsSameSize(IDSMenuButton* pKeyButton);
+    // Gives the other buttons of the key's kind the key's look (CMenuStyleUtil::ButtonCopy with
+    // their words kept): every other command button of its menu for a command key, every
+    // other chapter-range button for a chapter-range key; any other key changes nothing.
+    // Failures of single buttons are passed over (layout/SameStyleButtons.cpp).
+    static HRESULT MakeButtonsSameStyle(IDSMenuButton* pKeyButton);
 
     // Button numbering (layout/ButtonNumbering.cpp).
 
@@ -244,10 +279,211 @@ public:
     // no such button.
     static HRESULT LinkNavButton(IDSMenu* pMenu, ButtonTypes type, IDSMenu* pTargetMenu);
 
-    // Templates and elements (themes/MenuTemplates.cpp, themes/ElementRemoval.cpp).
+    // Templates and elements (themes/MenuTemplates.cpp, themes/TemplateCopy.cpp,
+    // themes/TemplateStyles.cpp, themes/MenuElements.cpp, themes/ElementTransform.cpp,
+    // themes/ElementRemoval.cpp). A project keeps the templates of its theme as hidden menus
+    // chained into a ring by their TemplateIDs (each names the next, the last the first); a
+    // menu's TemplateID names one template of the ring, its template head.
 
     // The menu's template, looked up by its TemplateID in its project; null when there is none.
     static CComPtr<IDSMenu> GetMenuTemplate(IDSMenu* pMenu);
+    // The first template of the ring, walked from pTemplateHead, that serves menus of the
+    // type: one tagged MenuType_ChapterTemplate for a type with MenuType_Chapter or
+    // MenuType_ChapterTemplate, else one tagged MenuType_MainTemplate (one reference through
+    // *ppTemplate). A ring that does not close ends the walk. E_POINTER for a null head or
+    // out pointer; E_FINDTEMPLATEBYMENUTYPE_NOT_FOUND when no template serves the type.
+    // pProject may be null: the head's project is asked then.
+    static HRESULT FindTemplateByMenuType(IDSProjectData* pProject, IDSMenu* pTemplateHead,
+                                          ULONG menuType, IDSMenu** ppTemplate);
+    // FindTemplateByMenuType on the ring of the menu's template head.
+    static HRESULT FindTemplate(IDSMenu* pMenu, ULONG menuType, IDSMenu** ppTemplate);
+    // A template of the project for new menus of the type: from the ring of the root menu's
+    // template when it has one, else from the ring of the project's first template; the first
+    // template of the project when no template serves the type; null when it has none.
+    static CComPtr<IDSMenu> GetDefaultTemplate(IDSProjectData* pProject, ULONG menuType);
+
+    // Loads the theme file and copies its templates into the project (CopyTemplates). The
+    // first new template goes to *ppMenu and the theme's name to *pstrName when they are
+    // given. bFlag is not used.
+    static HRESULT CopyTemplate(IDSProjectData* pDst, const wchar_t* strStyleFile, bool bFlag,
+                                IDSMenu** ppMenu = nullptr, CComBSTR* pstrName = nullptr);
+    // Appends to the project one duplicate of each template of the theme (menus tagged
+    // MenuType_MainTemplate or MenuType_ChapterTemplate, in theme order) and links them into a
+    // ring. The first goes to *ppMenu (one reference) when ppMenu is given and *ppMenu null. A
+    // failure ends the copying; the templates made so far stay.
+    static HRESULT CopyTemplates(IDSProjectData* pDst, IDSProjectData* pTheme,
+                                 IDSMenu** ppMenu = nullptr);
+    // Makes pDst a template modelled on the user's menu pSrc: a duplicate with overlays that
+    // show titles saved as the pictures they show, tagged MenuType_ChapterTemplate for a
+    // chapter menu and MenuType_MainTemplate otherwise.
+    static HRESULT ConstructTemplate(IDSMenu* pDst, IDSMenu* pSrc);
+
+    // Applies a template to a menu: CMenuStyleUtil::MenuCopy, marks the project's private
+    // productions for producing again (_DirtyOverlayProductions), then
+    // CMenuStyleUtil::MenuElementsApply.
+    static HRESULT ApplyStyle(IDSMenu* pMenu, IDSMenu* pTemplate);
+    // CMenuStyleUtil::ButtonCopy with the text kept and updated.
+    static HRESULT ApplyStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);
+    // CMenuStyleUtil::TextCopy and CMenuStyleUtil::OverlayCopy.
+    static HRESULT ApplyStyle(IDSMenuText* pDst, IDSMenuText* pSrc);
+    static HRESULT ApplyStyle(IDSMenuOverlay* pDst, IDSMenuOverlay* pSrc);
+    // Restyles one button from a button style file (LoadButtonFromFile, "file::" prefix
+    // allowed): the button takes the style's look with ButtonCopy and keeps its words when it
+    // is a command or chapter-range button. bReserved is not used. The loader's failure is
+    // returned and the button is left as it was.
+    static HRESULT ApplyStyle(IDSMenuButton* pBtn, const wchar_t* pszStyleFile, bool bReserved);
+    // Gives the button the style button's look and keeps its place and tag; its text is kept
+    // when the style is a command or chapter-range button.
+    static HRESULT ApplyBtnStyle(IDSMenuButton* pDst, IDSMenuButton* pStyle);
+    // Applies to each menu the template of its type from the ring of pTemplateHead; a menu
+    // whose type has no template is reported and passed over. E_INVALIDARG for an empty list
+    // or a null head.
+    static HRESULT ApplyThemeToMenus(const std::vector<CComPtr<IDSMenu>>& menus,
+                                     IDSMenu* pTemplateHead);
+    // Gives every button of the type the look of the template's first button of the type
+    // (ApplyStyle); the menu's own template when pTemplate is null.
+    // E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON when the template has no such button.
+    static HRESULT ApplyAllButtons(IDSMenu* pMenu, ULONG type, IDSMenu* pTemplate = nullptr);
+    // Restyles the target button, or every button of the target menu whose tag shares a bit
+    // with the style button's (the style button itself excepted), keeping their words.
+    static HRESULT ApplyToAllButtonsInMenu(IDSMenuButton* pStyle, IUnknown* pTarget);
+
+    // Appends to the menu a copy of its template's first button of the type (one reference
+    // through *ppButton); for chapter-range buttons, of the template's button at index when
+    // 0 < index < their number. A template without such a button makes a plain button of the
+    // type instead (noted on the debug output). E_POINTER when the menu has no template.
+    static HRESULT AddButton(IDSMenu* pMenu, IDSMenuButton** ppButton, ULONG type, int index = 0);
+    // Appends a text to a menu or a button, with the look of the first text of the menu's
+    // template, centred on (0, 0) (one reference through *ppText).
+    static HRESULT AddText(IUnknown* pParent, IDSMenuText** ppText);
+    // Appends an empty overlay to a menu or a button (one reference through *ppOverlay).
+    static HRESULT AddOverlay(IUnknown* pParent, IDSMenuOverlay** ppOverlay);
+    // Appends a new element of the kind to a menu or a button (one reference through
+    // *ppElement). E_INVALIDARG for a kind outside etmButton … etmOverlay or a parent
+    // without an element list.
+    static HRESULT AddMenuElement(IUnknown* pParent, eMenuElementType kind,
+                                  IDSMenuElement** ppElement);
+    // Moves the element to the end of its menu's own list (out of a button, for instance) and
+    // makes its resolved sources stale (ClearForResolve). pMenu must be the element's menu.
+    static HRESULT MoveMenuElement(IDSMenu* pMenu, IDSMenuElement* pElement);
     // Removes the element from the list that holds it; S_FALSE for an element in no list.
     static HRESULT DeleteElement(IDSMenuElement* pElement);
+
+    // Reads the transform; every field is cleared first.
+    static HRESULT GetTransform(IDSMenuElement* pElement, tagMETransform* pTransform);
+    // Writes position, rotation and opacity, and for an overlay its size; dwReserved is not
+    // used.
+    static HRESULT SetTransform(IDSMenuElement* pElement, const tagMETransform* pTransform);
+
+    // Making resolved productions stale (production/DirtyOverlayProductions.cpp,
+    // production/ClearForResolve.cpp).
+
+    // Marks every private title of the project (TitleType_Private: the productions behind
+    // overlay montages and backgrounds) for producing again. E_POINTER for a null project.
+    static HRESULT _DirtyOverlayProductions(IDSProjectData* pProject);
+    // Makes the resolved sources of an element stale: the thumbnails of a button, or the
+    // overlay itself (IDSMenuOverlay::ResetResolvedSource); other elements are left alone.
+    // The first failure is returned.
+    static HRESULT ClearForResolve(IDSMenuElement* pElement);
+
+    // Menu pages: finding, appending and removing them (navigation/MenuChains.cpp,
+    // navigation/MenuPages.cpp).
+
+    // Deletes the menu from its project by its ID and returns the project's result. Links that
+    // lead to the menu stay as they are (LinkRemoveMenu mends them). E_POINTER for a null menu
+    // or one in no project.
+    static HRESULT DeleteMenu(IDSMenu* pMenu);
+    // The project's menu with that ID, borrowed; null when the ID names no menu.
+    static IDSMenu* GetMenuById(IDSProjectData* pProject, ULONG id);
+    // The first page of the menu's chain that has room for one more command button
+    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null.
+    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu);
+    // Appends pNewMenu to the chain of pChainMember: the chain's last page gets a Next button to
+    // it, and it gets a Prev button to that page, an Up button to that page's Up menu and a
+    // Home button to the root menu (those two only when there is such a menu). Stops at the
+    // first failing link and returns it; otherwise the result of the last link (S_FALSE when
+    // the project has no root menu). E_LINKMENUTOCHAIN_NO_CHAIN when pChainMember is null.
+    static HRESULT LinkMenuToChain(IDSMenu* pChainMember, IDSMenu* pNewMenu);
+    // Takes the menu out of navigation, then deletes it (the result of DeleteMenu). A middle
+    // page's neighbours are joined to each other; the page after a first page loses its Prev
+    // button and takes over the button above that led to the first page; the page before a
+    // last page loses its Next button. The only page of a chapter menu hands the button above
+    // that led to it over to the title of its first command button, which the button then
+    // plays. Stops at the first failure.
+    static HRESULT LinkRemoveMenu(IDSMenu* pMenu);
+
+    // Menu backgrounds, transitions and still menus (production/MenuBackground.cpp,
+    // production/MenuTransitions.cpp, production/TransitionStills.cpp,
+    // production/StillMenuProduction.cpp).
+
+    // The production of the menu's background: the production of the private title named by
+    // the menu's BkgndID (one reference through *ppBkgndSbd). With bCreate a menu without one
+    // gets a new title tagged TitleType_Private, and a background title marked for producing
+    // again (a new one, or one _DirtyOverlayProductions made stale) is built from the menu's
+    // Background: a production file is loaded, a moniker ("moniker:…") shows the production
+    // the background production keeps under that name, any other file is its only panel, in
+    // the shape of the menu's storyboard and for the menu's duration; a Background that names
+    // nothing there leaves it without panels. S_FALSE, *ppBkgndSbd null, without a background
+    // title when bCreate is false. E_POINTER for a null argument or a menu in no project; a
+    // BkgndID that names no title of the project gives the lookup's failure.
+    static HRESULT GetMenuBkgndProduction(IDSMenu* pMenu, IUnknown** ppBkgndSbd, bool bCreate);
+    // Brings the menu storyboard's background up to date: the background production (made
+    // when missing) is its first panel, under the moniker of the menu's BkgndID, replaced only
+    // when it shows anything else or the background production changed since; the storyboard
+    // lasts the menu's Duration; the menu's Audio is its background audio (a file that does
+    // not exist plays none), and the first panel plays its own sound only without one. A
+    // production-file background whose media are missing becomes black for the menu's
+    // duration; a background production without panels makes the placeholder picture
+    // "%CONTENT%/DVD/Mandatory/PlaceHolder.png" the menu's Background and shows it. Running
+    // it again on an unchanged menu changes nothing. E_POINTER for a null menu; failures are
+    // reported and returned, with what was done before them kept.
+    static HRESULT ResolveMenuBkgndSource(IDSMenu* pMenu);
+
+    // The transition menu the button's first transition command (DiscCommand_Transition or
+    // DiscCommand_TransitionClip) leads to, borrowed; null when the button has none or it
+    // names no menu of the project.
+    static IDSMenu* GetTransition(IDSMenuButton* pButton);
+    // Makes the transition menu (tagged MenuType_Transition, its own command jumping to the
+    // root menu) that the button's first transition command plays, and points the command at
+    // it. A clip transition gets a menu whose Background is the clip, once: a command that
+    // leads to a transition menu already keeps it, and a clip that does not exist makes none.
+    // An effect transition is built by CreateAutoTransition. pszName, when not empty, names
+    // the transition menu. S_OK, nothing done, for a button without a transition command.
+    // E_POINTER for a null button or one in no project.
+    static HRESULT CreateTransition(IDSMenuButton* pButton, const wchar_t* pszName = nullptr);
+    // Builds the effect transition of the command (an entry of the button's command list whose
+    // node is the effect) from the last frame of the button's menu to the first frame of the
+    // title or menu the button leads to: two stills (GetThumbnailFromCache) with the effect
+    // between them, in a transition menu's production shaped like the button's menu. The
+    // transition menu the command leads to is used again when this button is the first of
+    // the project to lead to it; otherwise a new one is appended and command.param1 names it
+    // (the caller commits the list the entry belongs to). S_FALSE, nothing made, when the
+    // button leads nowhere. E_POINTER for a null button or one in no menu or project.
+    static HRESULT CreateAutoTransition(DiscCommandParams& command, IDSMenuButton* pButton);
+    // Renders the first (bBegin) or the last whole frame of the production, 640 × 480 for a
+    // 4:3 production and 640 × 360 otherwise, to "TBCache_<lId>_begin.PNG" or "…_end.PNG" in
+    // the "TransitionCache" folder of the temporary folder, anew on every call, and hands its
+    // path out in a new string. The first frame is taken half a frame in, the last half a
+    // frame before the end of the frame before the last; a production shorter than two frames
+    // gives its first. E_POINTER for a null argument; failures are reported and returned.
+    static HRESULT GetThumbnailFromCache(BSTR* pbstrFile, IKVEProductionData* pProduction,
+                                         bool bBegin, LONG lId);
+    // Removes every transition menu of the project that no button of any menu leads to.
+    // E_POINTER for a null project; the first failed removal is returned.
+    static HRESULT RemoveUnreferencedTransitions(IDSProjectData* pProject);
+
+    // Makes a still production of a resolved menu: the menu storyboard's frame at 0 rendered
+    // at the height of the project's frame (CDSEncodeParams::GetFrameSize) and the width of
+    // the menu's shape (4:3 or 16:9, truncated) to "MenuStill_<ID>.png" in the "Menus" folder
+    // of the temporary folder, shown from the middle of the first frame to the middle of the
+    // frame that holds the menu's duration (1 second with bOneSecond), with the menu's Audio
+    // as background audio carrying the menu storyboard's background audio settings (a missing
+    // file gives no audio). The graph manager is left rendering the menu storyboard. One
+    // reference to the new production through *ppUnkStillSbd. bReserved is not used.
+    // E_POINTER for a null menu, graph manager or out argument; failures are reported and
+    // returned, and a written still stays on disk.
+    static HRESULT CreateStillMenuProduction(const CComPtr<IDSMenu>& spMenu,
+                                             const CComPtr<IKVEGraphManager>& spGraphMgr,
+                                             IUnknown** ppUnkStillSbd, bool bOneSecond,
+                                             bool bReserved);
 };

@@ -24,5 +24,7 @@ std::vector<CComPtr<IDSTitle>> GetTitleList(IDSProjectData* pProject, ULONG mask
 // The elements of a menu or a button (anything that answers IDSMenuElementList), its own
 // list only, not the elements its buttons hold.
 std::vector<CComPtr<IDSMenuElement>> GetElementList(IUnknown* pHolder, ULONG mask);
-// The buttons among them.
+// The buttons, texts and overlays among them.
 std::vector<CComPtr<IDSMenuButton>> GetButtonList(IUnknown* pHolder, ULONG mask);
+std::vector<CComPtr<IDSMenuText>> GetTextList(IUnknown* pHolder, ULONG mask);
+std::vector<CComPtr<IDSMenuOverlay>> GetOverlayList(IUnknown* pHolder, ULONG mask);

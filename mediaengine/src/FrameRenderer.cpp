@@ -5,6 +5,8 @@
 #include "Production.h"
 #include "SourcePanel.h"
 
+#include "platform/PathService.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -80,7 +82,7 @@ HRESULT FrameRenderer::RenderTimeline(const Production& production, double time,
     Panel* transition = panels.At(position - 1);
     if (!transition || transition->Duration() <= 0.0 || time >= transition->End())
         return RenderPanel(production, shown, time, frame, depth);
-    // Inside a transition: the panel before it dissolves into this one.
+    // Inside a transition: the panel before it passes into this one by the transition's effect.
     HRESULT hr = RenderPanel(production, panels.At(position - 2), time, frame, depth);
     BgraImage next;
     if (SUCCEEDED(hr))
@@ -88,7 +90,7 @@ HRESULT FrameRenderer::RenderTimeline(const Production& production, double time,
     if (SUCCEEDED(hr))
         hr = RenderPanel(production, shown, time, next, depth);
     if (SUCCEEDED(hr))
-        DissolveInto(frame, next, (time - transition->Start()) / transition->Duration());
+        transition->Blend(frame, next, (time - transition->Start()) / transition->Duration());
     return hr;
 }
 
@@ -101,6 +103,8 @@ HRESULT FrameRenderer::RenderPanel(const Production& production, Panel* panel, d
 HRESULT FrameRenderer::RenderSource(const Production& production, const SourcePanel& source,
                                     double time, BgraImage& frame, int depth)
 {
+    if (source.IsPlainVideo())
+        return RenderVideo(production, source, time, frame);
     BgraImage picture;
     HRESULT hr = SourcePicture(source, source.InPoint() + time, picture, depth);
     if (FAILED(hr))
@@ -110,6 +114,24 @@ HRESULT FrameRenderer::RenderSource(const Production& production, const SourcePa
         aspect = double(picture.Width()) / picture.Height();
     return PlacePicture(picture, aspect, production.UsesSourceAspectRatio(),
                         production.AspectRatio(), frame);
+}
+
+// The decoded frame goes to its place in one conversion that scales it too: no picture of the
+// frame's own size is made, stretched and blended.
+HRESULT FrameRenderer::RenderVideo(const Production& production, const SourcePanel& source,
+                                   double time, BgraImage& frame)
+{
+    const AVFrame* decoded = nullptr;
+    HRESULT hr = m_cache.VideoFrame(source.MediaPath(), source.InPoint() + time, &decoded);
+    if (FAILED(hr))
+        return hr;
+    double aspect = source.DisplayAspect();
+    if (!(aspect > 0.0))
+        aspect = double(decoded->width) / decoded->height;
+    RECT target = production.UsesSourceAspectRatio()
+                      ? FitInside(frame.Width(), frame.Height(), aspect, production.AspectRatio())
+                      : RECT{0, 0, frame.Width(), frame.Height()};
+    return DrawAvFrameInto(*decoded, frame, target, FrameScaling::Fast);
 }
 
 // The picture of a source at a time, cut to its first view and pan-and-zoom part and turned.
@@ -142,9 +164,12 @@ HRESULT FrameRenderer::SourcePicture(const SourcePanel& source, double sourceTim
 
 HRESULT FrameRenderer::RenderMediaFile(const std::wstring& path, double time, BgraImage& picture)
 {
+    // Stored names may reach content through "%CONTENT%" and in another case; the menu keeps
+    // the name as it was given, so that a saved production serves wherever content lies.
+    std::wstring file = ResolveContentPath(path);
     const MediaInfo* info = nullptr;
-    HRESULT probed = m_cache.Info(path, &info);
-    return FAILED(probed) ? probed : RenderMedia(path, info->isStill, time, picture);
+    HRESULT probed = m_cache.Info(file, &info);
+    return FAILED(probed) ? probed : RenderMedia(file, info->isStill, time, picture);
 }
 
 HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double time,
@@ -159,7 +184,7 @@ HRESULT FrameRenderer::RenderMedia(const std::wstring& path, bool still, double 
     }
     const AVFrame* frame = nullptr;
     HRESULT hr = m_cache.VideoFrame(path, time, &frame);
-    return FAILED(hr) ? hr : ImageFromAvFrame(*frame, 0, 0, picture);
+    return FAILED(hr) ? hr : ImageFromAvFrame(*frame, 0, 0, picture, FrameScaling::Fast);
 }
 
 // Puts a picture in the frame: keeping its shape (letterboxed on black) or filling the frame.

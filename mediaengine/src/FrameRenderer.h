@@ -1,6 +1,6 @@
 // Renders frames of productions: solid colours, still pictures and video frames placed in the
-// frame, nested productions at their offsets, cross-dissolves inside transitions, and a menu's
-// elements over its background.
+// frame, nested productions at their offsets, the effects of transitions (dissolves, fades
+// through black, wipes), and a menu's elements over its background.
 #pragma once
 
 #include "MediaCache.h"
@@ -37,6 +37,8 @@ private:
     HRESULT RenderPanel(const Production& production, Panel* panel, double time, BgraImage& frame,
                         int depth);
     HRESULT RenderMedia(const std::wstring& path, bool still, double time, BgraImage& picture);
+    HRESULT RenderVideo(const Production& production, const SourcePanel& source, double time,
+                        BgraImage& frame);
     HRESULT SourcePicture(const SourcePanel& source, double sourceTime, BgraImage& picture,
                           int depth);
     HRESULT PlacePicture(const BgraImage& picture, double pictureAspect, bool keepShape,

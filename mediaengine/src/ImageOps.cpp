@@ -106,6 +106,34 @@ void DissolveInto(BgraImage& frame, const BgraImage& other, double progress)
         to[i] = Mix(to[i], from[i], weight);
 }
 
+void FadeThroughBlackInto(BgraImage& frame, const BgraImage& other, double progress)
+{
+    progress = std::clamp(progress, 0.0, 1.0);
+    // The picture on screen and how bright it still is.
+    double brightness = progress < 0.5 ? 1.0 - 2.0 * progress : 2.0 * progress - 1.0;
+    if (progress >= 0.5)
+        std::memcpy(frame.Data(), other.Data(), frame.ByteSize());
+    unsigned weight = unsigned(std::lround(brightness * 256));
+    BYTE* pixel = frame.Data();
+    for (size_t i = 0; i < frame.ByteSize(); i += 4) {
+        for (size_t c = 0; c < 3; ++c)
+            pixel[i + c] = Mix(0, pixel[i + c], weight);
+    }
+}
+
+void WipeInto(BgraImage& frame, const BgraImage& other, double progress, WipeDirection direction)
+{
+    progress = std::clamp(progress, 0.0, 1.0);
+    if (direction == WipeDirection::TopToBottom) {
+        int rows = int(std::lround(progress * frame.Height()));
+        std::memcpy(frame.Data(), other.Data(), frame.Stride() * size_t(rows));
+        return;
+    }
+    size_t columns = size_t(std::lround(progress * frame.Width()));
+    for (int y = 0; y < frame.Height(); ++y)
+        std::memcpy(frame.Row(y), other.Row(y), columns * 4);
+}
+
 void ApplyAlphaMask(BgraImage& picture, const BgraImage& mask)
 {
     for (int y = 0; y < picture.Height(); ++y) {

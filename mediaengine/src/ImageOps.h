@@ -1,5 +1,5 @@
-// Picture operations of the renderer: cropping, quarter turns, fitting, dissolving, masking
-// and laying pictures over frames.
+// Picture operations of the renderer: cropping, quarter turns, fitting, the passages of
+// transitions (dissolves, fades, wipes), masking and laying pictures over frames.
 #pragma once
 
 #include "platform/Image.h"
@@ -16,6 +16,21 @@ RECT FitInside(int width, int height, double pictureAspect, double frameAspect);
 
 // Mixes other into frame: progress 0 keeps frame, 1 gives other. Both have the same size.
 void DissolveInto(BgraImage& frame, const BgraImage& other, double progress);
+
+// Passes from frame to other through black: up to progress 0.5 the frame darkens to black,
+// after it other brightens from black (black at exactly 0.5). Both have the same size.
+void FadeThroughBlackInto(BgraImage& frame, const BgraImage& other, double progress);
+
+// The edge a wipe starts from.
+enum class WipeDirection
+{
+    LeftToRight,
+    TopToBottom,
+};
+
+// Uncovers other over frame from one edge: the first round(progress × width) columns, or the
+// first round(progress × height) rows, show other. Both have the same size.
+void WipeInto(BgraImage& frame, const BgraImage& other, double progress, WipeDirection direction);
 
 // Multiplies the picture's alpha by the mask's brightness (and its alpha); both have the same
 // size.

@@ -1,9 +1,11 @@
 #include "MenuReader.h"
+#include "XmlHelpers.h"
 
 #include "model/IDSMenu.h"
 #include "model/IDSMenuElement.h"
 
 #include "platform/ComPtr.h"
+#include "platform/StringConv.h"
 #include "platform/TextRenderer.h"
 
 #include <algorithm>
@@ -84,6 +86,27 @@ HRESULT ReadOverlay(IDSMenuOverlay* overlay, DrawnElement& drawn)
     return read.Value();
 }
 
+bool IsTrue(const std::wstring& flag)
+{
+    return flag == L"1" || CompareNoCase(flag, L"true") == 0;
+}
+
+// The weight and slant of the text's font, kept in its effect description; a description
+// without a font leaves the text upright and of normal weight.
+HRESULT ReadFontStyle(IDSMenuText* text, DrawnElement& drawn)
+{
+    CComPtr<IXMLDOMNode> effect;
+    CComPtr<IXMLDOMNode> font;
+    HRESULT hr = text->GetEffectXML(&effect);
+    if (SUCCEEDED(hr) && effect)
+        hr = effect->selectSingleNode(CComBSTR(L"font"), &font);
+    if (hr != S_OK || !font)
+        return FAILED(hr) ? hr : S_OK;
+    drawn.bold = IsTrue(GetAttributeText(font, L"bold"));
+    drawn.italic = IsTrue(GetAttributeText(font, L"italic"));
+    return S_OK;
+}
+
 HRESULT ReadText(IDSMenuText* text, DrawnElement& drawn)
 {
     CComBSTR label, face;
@@ -104,6 +127,7 @@ HRESULT ReadText(IDSMenuText* text, DrawnElement& drawn)
     drawn.fontSize = size / 2.0;
     drawn.colour = ArgbOfColorref(colour, drawn.opacity);
     drawn.alignment = PlacementOfAlignment(alignment);
+    read += ReadFontStyle(text, drawn);
     return read.Value();
 }
 

@@ -63,6 +63,10 @@ public:
     {
         return S_OK;
     }
+    // Draws the passage from the picture of the panel before this one (outgoing) to that of
+    // the panel after it (incoming) at progress (0 … 1) into outgoing; both pictures have the
+    // same size. Only a transition stands between two panels and passes from one to the other.
+    virtual void Blend(BgraImage&, const BgraImage&, double) const {}
     // The file the panel plays when that file is gone; empty otherwise.
     virtual std::wstring MissingFile() const { return {}; }
 

@@ -11,6 +11,7 @@
 #include "platform/StringConv.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 

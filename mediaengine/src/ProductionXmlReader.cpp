@@ -201,9 +201,14 @@ HRESULT ReadTransition(IXMLDOMNode* element, CComPtr<IBaseObject>& panel)
         return E_INVALIDARG;
     CComPtr<TransitionPanel> transition;
     HRESULT hr = TransitionPanel::CreateFromEffect(effect, &duration, transition);
-    if (SUCCEEDED(hr))
-        panel = transition->Base();
-    return hr;
+    if (FAILED(hr))
+        return hr;
+    // The saved identity holds even where the effect data no longer names it; files written
+    // before it was saved have only the effect's own.
+    transition->RestoreIdentity(GetAttributeText(element, L"name", transition->Name()),
+                                GetAttributeText(element, L"effectId", transition->EffectId()));
+    panel = transition->Base();
+    return S_OK;
 }
 
 HRESULT ReadPanel(IXMLDOMNode* element, const Production::State& state, ProductionLoad& load,

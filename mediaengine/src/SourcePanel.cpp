@@ -9,6 +9,7 @@
 
 #include "platform/ClassFactory.h"
 #include "platform/NativePath.h"
+#include "platform/PathService.h"
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -35,7 +36,10 @@ KVESourceType TypeOfMedia(const MediaInfo& info)
 SourcePanel::SourcePanel(const SourceRequest& request) : m_request(request)
 {
     m_audio.native = request.nativeAudio;
-    m_mediaPath = IsVobMoniker(request.file) ? request.file.substr(4) : request.file;
+    // The panel keeps the name it was given; the file it reads may be content named through
+    // "%CONTENT%" and in another case.
+    m_mediaPath =
+        ResolveContentPath(IsVobMoniker(request.file) ? request.file.substr(4) : request.file);
 }
 
 HRESULT SourcePanel::CreateChecked(const SourceRequest& request, CComPtr<SourcePanel>& panel)
@@ -147,6 +151,12 @@ HRESULT SourcePanel::WriteXml(ElementWriter& out) const
     if (m_panZoom)
         out.Child(L"PanZoom", m_panZoom);
     return out.Result();
+}
+
+bool SourcePanel::IsPlainVideo() const
+{
+    return !m_nested && m_type != KVE_SOURCE_STILL && m_request.stereoType == ENM_3DSOURCE_2D &&
+           !m_panZoom && m_rotation == 0;
 }
 
 HRESULT SourcePanel::Render(FrameRenderer& renderer, const Production& production, double time,

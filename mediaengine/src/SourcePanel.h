@@ -69,6 +69,9 @@ public:
     // Width / height of the picture as shown: its first view only, turned by the rotation.
     double DisplayAspect() const;
     IXMLDOMNode* PanZoom() const { return m_panZoom; }
+    // Whether the source is a video shown whole and upright: nothing to cut or turn before it
+    // is placed in the frame.
+    bool IsPlainVideo() const;
     // The nested production of a production file source; null for other sources.
     IUnknown* NestedProduction() const override { return m_nested; }
     HRESULT WriteXml(ElementWriter& out) const override;

@@ -3,6 +3,9 @@
 #include "platform/Check.h"
 #include "platform/StringConv.h"
 
+#include <cstring>
+#include <vector>
+
 extern "C" {
 #include <libavutil/pixdesc.h>
 }
@@ -128,13 +131,20 @@ AVPixelFormat PlainFormat(AVPixelFormat format, bool& fullRange)
     }
 }
 
-SwsContextPtr MakeFrameScaler(const AVFrame& frame, int width, int height)
+int ScalerFlags(FrameScaling scaling)
+{
+    if (scaling == FrameScaling::Fast)
+        return SWS_BICUBIC;
+    return SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT | SWS_FULL_CHR_H_INP;
+}
+
+SwsContextPtr MakeFrameScaler(const AVFrame& frame, int width, int height, FrameScaling scaling)
 {
     bool fullRange = frame.color_range == AVCOL_RANGE_JPEG;
     AVPixelFormat format = PlainFormat(AVPixelFormat(frame.format), fullRange);
-    int flags = SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT | SWS_FULL_CHR_H_INP;
     SwsContextPtr scaler(sws_getContext(frame.width, frame.height, format, width, height,
-                                        AV_PIX_FMT_BGRA, flags, nullptr, nullptr, nullptr));
+                                        AV_PIX_FMT_BGRA, ScalerFlags(scaling), nullptr, nullptr,
+                                        nullptr));
     if (!scaler)
         return scaler;
     const int* coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
@@ -149,18 +159,50 @@ bool HasAlpha(AVPixelFormat format)
     return descriptor && (descriptor->flags & (AV_PIX_FMT_FLAG_ALPHA | AV_PIX_FMT_FLAG_PAL));
 }
 
-void MakeOpaque(BgraImage& image)
+// Makes the rows top … bottom − 1 opaque over their first width pixels.
+void MakeOpaque(BgraImage& image, int top, int bottom, int width)
 {
-    for (int y = 0; y < image.Height(); ++y) {
+    for (int y = top; y < bottom; ++y) {
         BYTE* row = image.Row(y);
-        for (int x = 0; x < image.Width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x * 4 + 3] = 0xFF;
     }
 }
 
+HRESULT ScaleRows(const AVFrame& frame, int width, int height, BYTE* first, size_t stride,
+                  FrameScaling scaling)
+{
+    SwsContextPtr scaler = MakeFrameScaler(frame, width, height, scaling);
+    if (!scaler)
+        return E_IMAGE_UNREADABLE;
+    uint8_t* planes[4] = {first, nullptr, nullptr, nullptr};
+    int strides[4] = {int(stride), 0, 0, 0};
+    int rows =
+        sws_scale(scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
+    return rows > 0 ? S_OK : E_IMAGE_UNREADABLE;
+}
+
+// Scales the frame into width × height pixels whose rows start at first, stride bytes apart.
+// FFmpeg's vector code converts a row in steps of 8 pixels, filling up to 7 pixels beyond the
+// width where the stride leaves room; where it does not, it leaves the last step unconverted.
+// Rows without that room are converted into a buffer that has it and copied.
+HRESULT ScaleFrame(const AVFrame& frame, int width, int height, BYTE* first, size_t stride,
+                   FrameScaling scaling)
+{
+    size_t room = (size_t(width) + 7) / 8 * 8 * 4;
+    if (stride >= room)
+        return ScaleRows(frame, width, height, first, stride, scaling);
+    std::vector<BYTE> rows(room * size_t(height));
+    HRESULT hr = ScaleRows(frame, width, height, rows.data(), room, scaling);
+    for (int y = 0; SUCCEEDED(hr) && y < height; ++y)
+        std::memcpy(first + stride * size_t(y), rows.data() + room * size_t(y), size_t(width) * 4);
+    return hr;
+}
+
 } // namespace
 
-HRESULT ImageFromAvFrame(const AVFrame& frame, int width, int height, BgraImage& image)
+HRESULT ImageFromAvFrame(const AVFrame& frame, int width, int height, BgraImage& image,
+                         FrameScaling scaling)
 {
     if (frame.width <= 0 || frame.height <= 0)
         return E_IMAGE_UNREADABLE;
@@ -168,19 +210,48 @@ HRESULT ImageFromAvFrame(const AVFrame& frame, int width, int height, BgraImage&
     height = height > 0 ? height : frame.height;
     BgraImage converted;
     HRESULT hr = BgraImage::Create(width, height, 0, converted);
+    if (SUCCEEDED(hr))
+        hr = ScaleFrame(frame, width, height, converted.Data(), converted.Stride(), scaling);
     if (FAILED(hr))
         return hr;
-    SwsContextPtr scaler = MakeFrameScaler(frame, width, height);
-    if (!scaler)
-        return E_IMAGE_UNREADABLE;
-    uint8_t* planes[4] = {converted.Data(), nullptr, nullptr, nullptr};
-    int strides[4] = {int(converted.Stride()), 0, 0, 0};
-    int rows =
-        sws_scale(scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
-    if (rows <= 0)
-        return E_IMAGE_UNREADABLE;
     if (!HasAlpha(AVPixelFormat(frame.format)))
-        MakeOpaque(converted);
+        MakeOpaque(converted, 0, height, width);
     image = std::move(converted);
+    return S_OK;
+}
+
+HRESULT DrawAvFrameInto(const AVFrame& frame, BgraImage& image, const RECT& target,
+                        FrameScaling scaling)
+{
+    if (frame.width <= 0 || frame.height <= 0)
+        return E_IMAGE_UNREADABLE;
+    int width = target.right - target.left;
+    int height = target.bottom - target.top;
+    if (width <= 0 || height <= 0 || target.left < 0 || target.top < 0 ||
+        target.right > image.Width() || target.bottom > image.Height())
+        return E_INVALIDARG;
+    bool alpha = HasAlpha(AVPixelFormat(frame.format));
+    // Opaque rows as wide as the image take the conversion in place; a narrower rectangle is
+    // converted apart and copied, so that the pixels beside it stay.
+    if (!alpha && width == image.Width()) {
+        HRESULT hr =
+            ScaleFrame(frame, width, height, image.Row(target.top), image.Stride(), scaling);
+        if (SUCCEEDED(hr))
+            MakeOpaque(image, target.top, target.bottom, width);
+        return hr;
+    }
+    BgraImage part;
+    HRESULT hr = ImageFromAvFrame(frame, width, height, part, scaling);
+    if (FAILED(hr))
+        return hr;
+    for (int y = 0; y < height; ++y) {
+        BYTE* row = image.Row(target.top + y) + size_t(target.left) * 4;
+        if (!alpha) {
+            std::memcpy(row, part.Row(y), part.Stride());
+            continue;
+        }
+        for (int x = 0; x < width; ++x)
+            BlendPixelOver(row + size_t(x) * 4, part.PixelAt(x, y), 255);
+    }
     return S_OK;
 }

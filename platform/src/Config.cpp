@@ -2,7 +2,7 @@
 
 #include "platform/NativePath.h"
 #include "platform/PathService.h"
-#include "platform/ReplaceFile.h"
+#include "platform/FileReplace.h"
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -169,7 +169,7 @@ HRESULT WriteWhole(const std::wstring& path, const std::string& text)
 {
     std::error_code error;
     std::filesystem::create_directories(NativePath(path).parent_path(), error);
-    return ReplaceFileContent(path, text);
+    return WriteFileReplacing(path, text);
 }
 
 } // namespace

@@ -1,14 +1,16 @@
 #include "platform/AvVideoInput.h"
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+#include "platform/FileReplace.h"
 #include "platform/Image.h"
 #include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
-#include <cerrno>
-#include <cstdio>
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 #include <filesystem>
-#include <memory>
 #include <string>
 
 namespace {
@@ -17,11 +19,6 @@ struct Encoding
 {
     AVCodecID codec;
     AVPixelFormat format;
-};
-
-struct FileCloser
-{
-    void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 std::wstring LowerExtension(const std::wstring& path)
@@ -100,6 +97,10 @@ HRESULT OpenEncoder(const Encoding& encoding, const BgraImage& image, AvCodecCon
     codec->pix_fmt = encoding.format;
     codec->time_base = {1, 25};
     codec->thread_count = 1;
+    // Predicting each byte from its neighbours makes pictures of menus and video frames some
+    // fifteen times smaller and their compression faster than FFmpeg's default of none.
+    if (encoding.codec == AV_CODEC_ID_PNG)
+        av_opt_set(codec->priv_data, "pred", "paeth", 0);
     if (encoding.codec == AV_CODEC_ID_MJPEG) {
         // A fixed fine quantiser: stills are looked at closely.
         codec->flags |= AV_CODEC_FLAG_QSCALE;
@@ -134,25 +135,6 @@ HRESULT EncodePicture(const BgraImage& image, const Encoding& encoding, std::str
     return bytes.empty() ? E_FAIL : S_OK;
 }
 
-// Writes the whole file; a file left half written is removed.
-HRESULT WriteWholeFile(const std::wstring& path, const std::string& bytes)
-{
-    std::string file = WideToUtf8(path);
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
-    if (!out)
-        return HResultFromErrno(errno);
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
-    int error = written ? 0 : errno;
-    if (std::fclose(out.release()) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (written)
-        return S_OK;
-    std::remove(file.c_str());
-    return HResultFromErrno(error ? error : EIO);
-}
-
 std::string Describe(const char* what, const std::wstring& path)
 {
     return std::string(what) + " \"" + WideToUtf8(path) + "\"";
@@ -185,6 +167,6 @@ HRESULT SaveImageFile(const BgraImage& image, const std::wstring& path)
     }
     std::string bytes;
     CHECK_HR_TEXT(EncodePicture(image, encoding, bytes), Describe("EncodePicture", path).c_str());
-    CHECK_HR_TEXT(WriteWholeFile(path, bytes), Describe("WriteWholeFile", path).c_str());
+    CHECK_HR_TEXT(WriteFileReplacing(path, bytes), Describe("WriteFileReplacing", path).c_str());
     return S_OK;
 }

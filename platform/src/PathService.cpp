@@ -3,12 +3,14 @@
 #include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -46,6 +48,62 @@ bool IsDirectory(const std::wstring& path)
 {
     std::error_code error;
     return std::filesystem::is_directory(NativePath(path), error);
+}
+
+bool Exists(const std::wstring& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(NativePath(path), error);
+}
+
+// The entries of folder whose names are name without regard to case: the exact name first
+// when it exists, then the others in name order.
+std::vector<std::wstring> MatchingEntries(const std::wstring& folder, const std::wstring& name)
+{
+    std::vector<std::wstring> matches;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(NativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        std::wstring entry = WidePath(it->path().filename());
+        if (entry != name && CompareNoCase(entry, name) == 0)
+            matches.push_back(std::move(entry));
+    }
+    std::sort(matches.begin(), matches.end());
+    if (Exists(PathAppend(folder, name)))
+        matches.insert(matches.begin(), name);
+    return matches;
+}
+
+// The existing path that relative names below folder, each part matched by MatchingEntries
+// and the first match that leads on taken; empty when none does.
+std::wstring ResolveBelow(const std::wstring& folder, std::wstring_view relative)
+{
+    while (!relative.empty() && relative.front() == L'/')
+        relative.remove_prefix(1);
+    if (relative.empty())
+        return folder;
+    size_t slash = relative.find(L'/');
+    std::wstring part(relative.substr(0, slash));
+    std::wstring_view rest =
+        slash == std::wstring_view::npos ? std::wstring_view() : relative.substr(slash);
+    for (const std::wstring& entry : MatchingEntries(folder, part)) {
+        std::wstring resolved = ResolveBelow(PathAppend(folder, entry), rest);
+        if (!resolved.empty())
+            return resolved;
+    }
+    return std::wstring();
+}
+
+// Whether path lies below folder; relative receives the part after the folder.
+bool LiesBelow(std::wstring_view path, std::wstring_view folder, std::wstring_view& relative)
+{
+    while (folder.size() > 1 && folder.back() == L'/')
+        folder.remove_suffix(1);
+    if (folder.empty() || path.size() <= folder.size() + 1 ||
+        path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != L'/')
+        return false;
+    relative = path.substr(folder.size() + 1);
+    return true;
 }
 
 std::wstring Unquoted(std::string value)
@@ -127,6 +185,23 @@ std::wstring ExpandPathMacros(std::wstring_view path)
     return ReplaceMacro(text, L"%PLUGINS%", PluginsFolder());
 }
 
+std::wstring ResolveContentPath(std::wstring_view path)
+{
+    std::wstring expanded = ExpandPathMacros(path);
+    // A path the file system cannot take names no file; it is not walked part by part.
+    if (expanded.empty() || FAILED(CheckPathLength(expanded)) || Exists(expanded))
+        return expanded;
+    for (const std::wstring& folder : {ContentFolder(), PluginsFolder()}) {
+        std::wstring_view relative;
+        if (!LiesBelow(expanded, folder, relative))
+            continue;
+        std::wstring resolved = ResolveBelow(folder, relative);
+        if (!resolved.empty())
+            return resolved;
+    }
+    return expanded;
+}
+
 HRESULT GetShellFolderPath(int csidl, std::wstring& path)
 {
     if (csidl == CSIDL_APPDATA) {
@@ -155,5 +230,5 @@ std::wstring SystemTempFolder()
         return PathAppend(moved, L"tmp");
     std::error_code error;
     std::filesystem::path temp = std::filesystem::temp_directory_path(error);
-    return error ? std::wstring(L"/tmp") : Utf8ToWide(temp.string());
+    return error ? std::wstring(L"/tmp") : WidePath(temp);
 }

@@ -50,6 +50,17 @@ const ResultCodeEntry kResultCodes[] = {
      L"The file already exists"},
     {HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE),
      L"HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE)", L"The file name or path is too long"},
+    {HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE),
+     L"HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE)", L"There is no such window"},
+    // Media files (production/MediaFileQueries.cpp reports them): unreadable data, a file
+    // type without an encoder, and the media engine's reasons why a file cannot be edited.
+    {HRESULT_FROM_WIN32(13), L"HRESULT_FROM_WIN32(ERROR_INVALID_DATA)", L"The data is invalid"},
+    {HRESULT_FROM_WIN32(50), L"HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED)",
+     L"The request is not supported"},
+    {MakeHResult(0x80040201u), L"KVG_E_NO_VIDEO", L"The file holds no pictures"},
+    {MakeHResult(0x80040202u), L"KVG_E_FRAME_TOO_LARGE",
+     L"The file's frames are too large to edit"},
+    {MakeHResult(0x80040203u), L"KVG_E_NO_FILE", L"No media file was given"},
     RESULT_CODE(E_FILTERMEDIAFILES_FILE_NOT_FOUND, L"A media file does not exist"),
     RESULT_CODE(E_SETCMD_INVALID_TARGET, L"The link target is neither a menu nor a title"),
     RESULT_CODE(E_FINDORPHANS_UNKNOWN_LINK_TARGET,
@@ -63,6 +74,9 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_CHECKMAXTITLESPERPROJECT_LIMIT_REACHED,
                 L"The project already has as many titles as it can hold"),
     RESULT_CODE(E_ADDTITLESWITHBUTTON_FAILED, L"Titles with buttons could not be added"),
+    // chapters/DSChapterList.cpp
+    RESULT_CODE(E_INSERTCHAPTER_PAST_TITLE_END,
+                L"A chapter cannot start at or after the end of its title"),
     RESULT_CODE(E_CHAPTERLIST_NO_STORED_MARKER, L"The chapter has no stored marker"),
     RESULT_CODE(E_ADDCOPYTOCLIPBOARD_NO_COPY, L"The element could not be copied"),
     RESULT_CODE(E_SETWINDOWSCLIPBOARDMARKER_FAILED, L"The clipboard could not be opened"),
@@ -97,6 +111,9 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_ELEMENTCOPY_KIND_MISMATCH, L"The elements are of different kinds"),
     RESULT_CODE(E_LOAD_CANT_CREATE_PROJECT, L"The theme project could not be created"),
     RESULT_CODE(E_LOAD_CANT_CREATE_FILE_SERVICE, L"The project file service could not be created"),
+    // CDSAppUtils::VerifyActiveThemeContent (themes/ThemeContent.cpp).
+    RESULT_CODE(E_VERIFYACTIVETHEMECONTENT_INCOMPLETE,
+                L"The theme lacks content that menus are made from"),
     RESULT_CODE(E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON,
                 L"The template has no button of the asked type"),
     RESULT_CODE(E_LINKNAVBUTTON_NO_TEMPLATE, L"The menu has no template"),
@@ -106,6 +123,11 @@ const ResultCodeEntry kResultCodes[] = {
     RESULT_CODE(E_OVERLAYSOURCE_CANT_RESOLVE, L"The overlay source could not be resolved"),
     RESULT_CODE(E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE,
                 L"The transition catalogue could not be loaded"),
+    // Button styles (src/themes/DSButtonStyleInfo.cpp).
+    RESULT_CODE(E_BUTTONSTYLE_UNSAFE_LINK,
+                L"The linked button names no plain theme file of the theme folder"),
+    RESULT_CODE(E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND,
+                L"The linked theme has no button with the linked ID"),
 };
 
 #undef RESULT_CODE

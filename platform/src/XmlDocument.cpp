@@ -6,7 +6,7 @@
 #include "XmlParser.h"
 
 #include "platform/ClassFactory.h"
-#include "platform/ReplaceFile.h"
+#include "platform/FileReplace.h"
 
 #include <iterator>
 
@@ -223,7 +223,7 @@ HRESULT XmlDocument::save(VARIANT destination)
 {
     if (destination.vt != VT_BSTR || ViewOf(destination.bstrVal).empty())
         return E_INVALIDARG;
-    return ReplaceFileContent(ViewOf(destination.bstrVal),
+    return WriteFileReplacing(ViewOf(destination.bstrVal),
                               XmlSerializer::FileBytesOf(m_store.Tree()));
 }
 

@@ -3,7 +3,6 @@
 #include "platform/StringConv.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-// Reading the files of documents (ReplaceFileContent writes them).
+// Reading the files of documents (platform/FileReplace.h writes them).
 #pragma once
 
 #include "platform/WinTypes.h"

@@ -291,7 +291,9 @@ HRESULT CDSFileUtils::BaseFolder(DirectoryType type, std::wstring& folder)
     switch (rule->base) {
     case Base::Content:
         CHECK_HR(BaseFolder(DirContent, folder));
-        folder = PathAppend(folder, rule->relative);
+        // Content folders are found without regard to case ("DVD/MANDATORY" is
+        // "DVD/Mandatory").
+        folder = ResolveContentPath(PathAppend(folder, rule->relative));
         return S_OK;
     case Base::LocalContent:
         CHECK_HR(BaseFolder(DirContent, folder));

@@ -1,7 +1,11 @@
 #include "FileOperations.h"
 
+#include "platform/PathService.h"
+
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -10,6 +14,12 @@ bool IsDirectory(const std::wstring& path)
 {
     std::error_code error;
     return !path.empty() && fs::is_directory(NativePath(path), error);
+}
+
+bool IsExistingFile(const std::wstring& path)
+{
+    std::error_code error;
+    return !path.empty() && fs::is_regular_file(NativePath(ResolveContentPath(path)), error);
 }
 
 bool PathExists(const std::wstring& path)
@@ -53,4 +63,30 @@ bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity)
     identity.index = info.st_ino;
     identity.volume = info.st_dev;
     return read;
+}
+
+bool CanOpenForReading(const std::wstring& path)
+{
+    int fd = open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info = {};
+    bool file = fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    close(fd);
+    return file;
+}
+
+HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes)
+{
+    fs::path asked = NativePath(path);
+    if (asked.empty())
+        return E_INVALIDARG;
+    std::error_code error;
+    while (asked.has_parent_path() && !fs::exists(asked, error))
+        asked = asked.parent_path();
+    struct statvfs volume = {};
+    if (statvfs(asked.c_str(), &volume) != 0)
+        return HResultFromErrno(errno);
+    bytes = static_cast<ULONGLONG>(volume.f_bavail) * volume.f_frsize;
+    return S_OK;
 }

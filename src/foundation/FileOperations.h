@@ -10,6 +10,11 @@
 
 bool IsDirectory(const std::wstring& path);
 
+// Whether a regular file is at the path (through symbolic links; not a folder, a pipe or a
+// device, which would block or mislead a reader); path macros such as "%CONTENT%" are
+// expanded first.
+bool IsExistingFile(const std::wstring& path);
+
 // Whether anything has the name; a dangling symbolic link counts, since writing through it
 // would create a file elsewhere.
 bool PathExists(const std::wstring& path);
@@ -33,3 +38,11 @@ struct FileIdentity
 
 // Opens the file for reading and reads its identity; false when it cannot be opened.
 bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity);
+
+// Whether the file can be opened for reading (a folder cannot).
+bool CanOpenForReading(const std::wstring& path);
+
+// The free space, in bytes, that the calling user may fill on the volume that holds the path;
+// a path that does not exist yet is asked about through its nearest existing folder. The
+// system's failure when no folder of the path can be asked.
+HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes);

@@ -34,6 +34,18 @@ std::vector<CComPtr<I>> ProjectList(IDSProjectData* pProject,
 
 } // namespace
 
+// The elements of a holder's list whose tags match and that are of kind I.
+template <class I> static std::vector<CComPtr<I>> ElementsOfKind(IUnknown* pHolder, ULONG mask)
+{
+    std::vector<CComPtr<I>> list;
+    for (const CComPtr<IDSMenuElement>& element : GetElementList(pHolder, mask)) {
+        CComQIPtr<I> kind(element);
+        if (kind)
+            list.push_back(kind);
+    }
+    return list;
+}
+
 bool MatchesTagMask(ULONG tag, ULONG mask)
 {
     return mask == kAllTags || (tag & mask) != 0;
@@ -62,11 +74,15 @@ std::vector<CComPtr<IDSMenuElement>> GetElementList(IUnknown* pHolder, ULONG mas
 
 std::vector<CComPtr<IDSMenuButton>> GetButtonList(IUnknown* pHolder, ULONG mask)
 {
-    std::vector<CComPtr<IDSMenuButton>> buttons;
-    for (const CComPtr<IDSMenuElement>& element : GetElementList(pHolder, mask)) {
-        CComQIPtr<IDSMenuButton> button(element);
-        if (button)
-            buttons.push_back(button);
-    }
-    return buttons;
+    return ElementsOfKind<IDSMenuButton>(pHolder, mask);
+}
+
+std::vector<CComPtr<IDSMenuText>> GetTextList(IUnknown* pHolder, ULONG mask)
+{
+    return ElementsOfKind<IDSMenuText>(pHolder, mask);
+}
+
+std::vector<CComPtr<IDSMenuOverlay>> GetOverlayList(IUnknown* pHolder, ULONG mask)
+{
+    return ElementsOfKind<IDSMenuOverlay>(pHolder, mask);
 }

@@ -3,6 +3,7 @@
 #include "dsutils/DSLayout.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSPositioningAlgorithm.h"
+#include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/FloatRect.h"
@@ -11,6 +12,7 @@
 #include "platform/ErrorStack.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -69,33 +71,75 @@ LONG InColumn(LONG code, LONG column)
     return moved >= TextAlign_TopLeft && moved <= TextAlign_BottomRight ? moved : TextAlign_Center;
 }
 
+// Surplus buttons of the effect variant line up along the top edge of the menu, ten to a run.
+constexpr int kSurplusRun = 10;
+constexpr float kSurplusMargin = 0.95f;
+constexpr float kSurplusSpacing = 0.7f;
+
+// The button's label when it holds nothing but its label (any label with anyContent).
+CComPtr<IDSMenuText> LabelOf(IDSMenuButton* pButton, bool anyContent)
+{
+    CComQIPtr<IDSMenuElementList> spList(pButton);
+    LONG count = 0;
+    CComPtr<IDSMenuText> spLabel;
+    if (!anyContent && (!spList || FAILED(spList->get_Count(&count)) || count != 1))
+        return nullptr;
+    if (FAILED(pButton->GetLabel(&spLabel)))
+        return nullptr;
+    return spLabel;
+}
+
+HRESULT SetAlignment(IDSMenuText* pLabel, LONG code, LONG aligned)
+{
+    if (aligned != code)
+        CHECK_HR(pLabel->put_Alignment(aligned));
+    return S_OK;
+}
+
 // The grid of one menu and the slot of the next button.
 class Arrangement
 {
 public:
-    HRESULT Prepare(IDSMenu* pMenu, size_t buttons);
+    // Prepares the grid for the menu's command buttons. With bSpread a layout of the spread
+    // version is laid out for the buttons the menu has rather than for its capacity.
+    HRESULT Prepare(IDSMenu* pMenu, size_t buttons, bool bSpread);
     // Puts the button into the next slot. S_FALSE, the button left where it is, when the
     // layout gives that slot no position.
     HRESULT Place(IDSMenuButton* pButton);
+    // The same through the effect object: the place goes to the button's item in the menu's
+    // storyboard, and buttons beyond the capacity line up along the top edge.
+    HRESULT PlaceInEffect(IUnknown* pEffect, IDSMenuButton* pButton);
 
 private:
     HRESULT AlignLabel(IDSMenuButton* pButton, const CFloatRect& slot, float& x) const;
+    HRESULT AlignLabelToSide(IDSMenuText* pLabel) const;
+    HRESULT PlaceSurplus(IUnknown* pEffect, IDSMenuButton* pButton) const;
 
     CDSPositioningAlgorithm m_algorithm;
     CDSLayout m_layout;
     int m_number = 0;
+    // The size of the menu's first command button.
+    float m_width = 0.0f;
+    float m_height = 0.0f;
 };
 
-HRESULT Arrangement::Prepare(IDSMenu* pMenu, size_t buttons)
+HRESULT Arrangement::Prepare(IDSMenu* pMenu, size_t buttons, bool bSpread)
 {
     ULONG word = 0;
     CHECK_HR(pMenu->get_ButtonLayout(&word));
     m_layout = CDSLayout(word);
     m_algorithm.setLayout(&m_layout);
     int count = m_layout.GetMaxButtons();
-    if (m_layout.GetVersion() == kSpreadVersion)
+    if (bSpread && m_layout.GetVersion() == kSpreadVersion)
         count = static_cast<int>(std::min<size_t>(buttons, static_cast<size_t>(count)));
     m_algorithm.setNumberOfButtons(count);
+    DSMenuButtonVec commands = GetButtonList(pMenu, ButtonType_Command);
+    if (!commands.empty()) {
+        CFloatRect first;
+        CHECK_HR(CDSMenuUtils::GetAlignmentRect(commands.front(), &first));
+        m_width = std::fabs(first.right - first.left);
+        m_height = std::fabs(first.bottom - first.top);
+    }
     CFloatRect area;
     CHECK_HR(pMenu->get_LayoutRect(&area));
     // A menu whose layout area was never set lays its buttons out over the whole frame.
@@ -122,36 +166,67 @@ HRESULT Arrangement::Place(IDSMenuButton* pButton)
     return S_OK;
 }
 
+HRESULT Arrangement::PlaceInEffect(IUnknown* pEffect, IDSMenuButton* pButton)
+{
+    ++m_number;
+    CFloatRect slot;
+    bool placed = m_algorithm.getButtonPosition(m_number, slot);
+    if (m_number > m_layout.GetMaxButtons())
+        return PlaceSurplus(pEffect, pButton);
+    if (!placed)
+        return S_FALSE;
+    if (CComPtr<IDSMenuText> spLabel = LabelOf(pButton, true))
+        CHECK_HR(AlignLabelToSide(spLabel));
+    float x = slot.left + (slot.right - slot.left) / 2;
+    float y = slot.top + (slot.bottom - slot.top) / 2;
+    CHECK_HR(CDSProductionUtils::PositionBtnEffect(pEffect, pButton, x, y));
+    return S_OK;
+}
+
+HRESULT Arrangement::PlaceSurplus(IUnknown* pEffect, IDSMenuButton* pButton) const
+{
+    TRACE_LINE("*** Extra button (%d) not positioned", m_number);
+    int k = (m_number - m_layout.GetMaxButtons() - 1) % kSurplusRun;
+    float x = m_width / 2 - kSurplusMargin + kSurplusSpacing * m_width * static_cast<float>(k);
+    float y = kSurplusMargin - m_height;
+    CHECK_HR(CDSProductionUtils::PositionBtnEffect(pEffect, pButton, x, y));
+    return S_OK;
+}
+
 // A button that is nothing but its label aligns the label by the line justify: with the
 // spread layout the label keeps its row, takes the column of the justify and the button moves
 // to that edge of its slot; otherwise labels of lines from the start or the end are aligned
 // left or right in the middle row.
 HRESULT Arrangement::AlignLabel(IDSMenuButton* pButton, const CFloatRect& slot, float& x) const
 {
-    CComQIPtr<IDSMenuElementList> spList(pButton);
-    LONG count = 0;
-    CComPtr<IDSMenuText> spLabel;
-    if (!spList || FAILED(spList->get_Count(&count)) || count != 1 ||
-        FAILED(pButton->GetLabel(&spLabel)) || !spLabel)
+    CComPtr<IDSMenuText> spLabel = LabelOf(pButton, false);
+    if (!spLabel)
         return S_OK;
+    if (m_layout.GetVersion() != kSpreadVersion)
+        return AlignLabelToSide(spLabel);
     LONG code = 0;
     CHECK_HR(spLabel->get_Alignment(&code));
-    LONG aligned = code;
     LayoutJustify justify = m_layout.GetLineJustify();
-    if (m_layout.GetVersion() == kSpreadVersion) {
-        if (justify == Justify_Start)
-            x = slot.left;
-        else if (justify == Justify_End)
-            x = slot.right;
-        if (justify <= Justify_End)
-            aligned = InColumn(code, static_cast<LONG>(justify) + 1);
-    } else if (justify == Justify_Start) {
-        aligned = TextAlign_MiddleLeft;
-    } else if (justify == Justify_End) {
-        aligned = TextAlign_MiddleRight;
-    }
-    if (aligned != code)
-        CHECK_HR(spLabel->put_Alignment(aligned));
+    if (justify == Justify_Start)
+        x = slot.left;
+    else if (justify == Justify_End)
+        x = slot.right;
+    if (justify > Justify_End)
+        return S_OK;
+    CHECK_HR(SetAlignment(spLabel, code, InColumn(code, static_cast<LONG>(justify) + 1)));
+    return S_OK;
+}
+
+// Lines from the start or the end align their labels left or right in the middle row.
+HRESULT Arrangement::AlignLabelToSide(IDSMenuText* pLabel) const
+{
+    LayoutJustify justify = m_layout.GetLineJustify();
+    if (justify != Justify_Start && justify != Justify_End)
+        return S_OK;
+    LONG code = 0;
+    CHECK_HR(pLabel->get_Alignment(&code));
+    CHECK_HR(SetAlignment(pLabel, code,
+                          justify == Justify_Start ? TextAlign_MiddleLeft : TextAlign_MiddleRight));
     return S_OK;
 }
 
@@ -159,10 +234,23 @@ HRESULT ArrangeOnGrid(IDSMenu* pMenu)
 {
     DSMenuButtonVec buttons = ButtonsInChapterOrder(pMenu);
     Arrangement arrangement;
-    CHECK_HR_SHORT(arrangement.Prepare(pMenu, buttons.size()));
+    CHECK_HR_SHORT(arrangement.Prepare(pMenu, buttons.size(), true));
     HRESULT hr = S_FALSE;
     for (const CComPtr<IDSMenuButton>& spButton : buttons) {
         hr = arrangement.Place(spButton);
+        CHECK_HR_SHORT(hr);
+    }
+    return hr;
+}
+
+HRESULT ArrangeInEffect(IDSMenu* pMenu, IUnknown* pEffect)
+{
+    DSMenuButtonVec buttons = ButtonsInChapterOrder(pMenu);
+    Arrangement arrangement;
+    CHECK_HR_SHORT(arrangement.Prepare(pMenu, buttons.size(), false));
+    HRESULT hr = S_FALSE;
+    for (const CComPtr<IDSMenuButton>& spButton : buttons) {
+        hr = arrangement.PlaceInEffect(pEffect, spButton);
         CHECK_HR_SHORT(hr);
     }
     return hr;
@@ -179,6 +267,17 @@ HRESULT CDSMenuUtils::LayoutArrangeButtons(IDSMenu* pMenu, bool bForce)
         return S_FALSE;
     }
     HRESULT hr = ArrangeOnGrid(pMenu);
+    CHECK_HR_SHORT(hr);
+    ClearFlag(pMenu, MenuFlag_FreePlacement);
+    return hr;
+}
+
+HRESULT CDSMenuUtils::LayoutArrangeBtnFx(IDSMenu* pMenu, IUnknown* pEffect)
+{
+    KVUClearErrorStack();
+    CHECK_NULL(pMenu);
+    CHECK_NULL(pEffect);
+    HRESULT hr = ArrangeInEffect(pMenu, pEffect);
     CHECK_HR_SHORT(hr);
     ClearFlag(pMenu, MenuFlag_FreePlacement);
     return hr;

@@ -1,5 +1,3 @@
-#include "TemplateLookup.h"
-
 #include "dsutils/DSLayout.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTags.h"
@@ -46,7 +44,11 @@ HRESULT CDSMenuUtils::LayoutGetPredefinedLayouts(IDSMenu* pMenu,
     if (!pMenu)
         return E_POINTER;
     out.clear();
-    CComPtr<IDSMenu> spTemplate = FindMenuTemplateForType(pMenu, GetTag(pMenu));
+    // A menu without a template of its type offers its own layout; that is no failure of
+    // this operation, so the lookup's report goes.
+    CComPtr<IDSMenu> spTemplate;
+    if (FAILED(FindTemplate(pMenu, GetTag(pMenu), &spTemplate)))
+        KVUClearErrorStack();
     IDSMenu* pSource = spTemplate ? spTemplate.p : pMenu;
     // Read straight into the word, so that a stored 0 stays 0: the offers count the buttons
     // of the layout as stored.

@@ -1,3 +1,4 @@
+#include "dsutils/DSAppUtils.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSProductionUtils.h"
 #include "dsutils/DSTagLists.h"
@@ -5,25 +6,6 @@
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
-
-namespace {
-
-// The title of a chapter menu that a command button leads to: what the menu's first command
-// button plays.
-IDSTitle* TitleThroughChapterMenu(IDSMenuButton* pButton)
-{
-    if (!(GetTag(pButton) & ButtonType_Command))
-        return nullptr;
-    IDSMenu* pMenu = CDSMenuUtils::GetLinkedMenu(pButton);
-    if (!(GetTag(pMenu) & MenuType_Chapter))
-        return nullptr;
-    std::vector<CComPtr<IDSMenuButton>> buttons = GetButtonList(pMenu, ButtonType_Command);
-    if (buttons.empty())
-        return nullptr;
-    return CDSMenuUtils::GetLinkedTitle(buttons.front(), nullptr, false);
-}
-
-} // namespace
 
 bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
 {
@@ -33,7 +15,7 @@ bool CDSMenuUtils::IsTitleButton(IDSMenuButton* pButton, bool& bIsSlideshow)
     // A button that plays no title itself may still reach one through a chapter menu.
     IDSTitle* pTitle = GetLinkedTitle(pButton, nullptr, false);
     if (!pTitle)
-        pTitle = TitleThroughChapterMenu(pButton);
+        pTitle = CDSAppUtils::GetLinkedChapterTitle(pButton, nullptr);
     if (!pTitle)
         return false;
     bIsSlideshow = CDSProductionUtils::IsSlideShow(pTitle);

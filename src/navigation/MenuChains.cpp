@@ -1,24 +1,21 @@
+#include "dsutils/DSMenuChainVec.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTags.h"
 
-#include <set>
+#include "ChainWalk.h"
+
+#include "platform/Check.h"
+#include "platform/ErrorStack.h"
+#include "platform/ResultCodes.h"
 
 namespace {
 
-// Follows one kind of page link from the menu as far as it goes. A page seen before ends the
-// walk, so links that run in a circle cannot hold it forever.
+// The last page that one kind of page link leads to from the menu.
 IDSMenu* WalkChain(IDSMenu* pMenu, IDSMenu* (*step)(IDSMenu*))
 {
-    if (!pMenu)
-        return nullptr;
-    std::set<LONG> seen = {GetID(pMenu)};
-    IDSMenu* pCurrent = pMenu;
-    while (IDSMenu* pNext = step(pCurrent)) {
-        if (!seen.insert(GetID(pNext)).second)
-            break;
-        pCurrent = pNext;
-    }
-    return pCurrent;
+    IDSMenu* pLast = nullptr;
+    WalkPages(pMenu, step, [&pLast](IDSMenu* pPage) { pLast = pPage; });
+    return pLast;
 }
 
 } // namespace
@@ -31,4 +28,33 @@ IDSMenu* CDSMenuUtils::GetFirstMenuInChain(IDSMenu* pMenu)
 IDSMenu* CDSMenuUtils::GetLastMenuInChain(IDSMenu* pMenu)
 {
     return WalkChain(pMenu, &CDSMenuUtils::GetNextMenu);
+}
+
+IDSMenu* CDSMenuUtils::FindAvailableMenu(IDSMenu* pMenu)
+{
+    KVUClearErrorStack();
+    DSMenuChainVec chain(pMenu);
+    for (const CComPtr<IDSMenu>& spPage : chain) {
+        if (LayoutMenuVacant(spPage))
+            return spPage;
+    }
+    return nullptr;
+}
+
+HRESULT CDSMenuUtils::LinkMenuToChain(IDSMenu* pChainMember, IDSMenu* pNewMenu)
+{
+    KVUClearErrorStack();
+    CHECK_NULL(pNewMenu);
+    IDSMenu* pLast = GetLastMenuInChain(pChainMember);
+    if (!pLast)
+        RETURN_CODE(E_LINKMENUTOCHAIN_NO_CHAIN);
+    // Each link stops the append at its failure; a link without a target (no menu above, no
+    // root menu) is passed over.
+    CHECK_HR(LinkNavButton(pLast, ButtonType_Next, pNewMenu));
+    CHECK_HR(LinkNavButton(pNewMenu, ButtonType_Prev, pLast));
+    CHECK_HR(LinkNavButton(pNewMenu, ButtonType_Up, GetUpMenu(pLast)));
+    HRESULT hr = S_OK;
+    CHECK_HR_ASSIGN(hr,
+                    LinkNavButton(pNewMenu, ButtonType_Home, GetRootMenu(GetProject(pNewMenu))));
+    return hr;
 }

@@ -30,6 +30,14 @@ static bool RendersARedFrame()
     return red;
 }
 
+// The shipped transition catalogue, read from the installed content.
+static bool FindsTheInstalledDissolve()
+{
+    CDSTransition catalogue;
+    CComPtr<IUnknown> effect;
+    return SUCCEEDED(catalogue.FindByName(L"Dissolve", &effect)) && effect;
+}
+
 int main()
 {
     TmpStr text(L"%ls %d", L"titles", 99);
@@ -46,6 +54,10 @@ int main()
     }
     if (!RendersARedFrame()) {
         std::fputs("consumer: the media engine cannot render a frame\n", stderr);
+        return 1;
+    }
+    if (!FindsTheInstalledDissolve()) {
+        std::fputs("consumer: the installed transition catalogue cannot be read\n", stderr);
         return 1;
     }
     std::puts("consumer: built and ran against the installed dsutils");

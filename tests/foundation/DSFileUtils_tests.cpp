@@ -108,6 +108,17 @@ TEST_F(FileUtils, EveryFolderKindMapsToItsFolder)
     }
 }
 
+TEST_F(FileUtils, ContentFoldersAreFoundWithoutRegardToCase)
+{
+    fs::create_directories(m_home / "content/dvd/4X3/button");
+    fs::create_directories(m_home / "content/DVD/MANDATORY");
+    CComBSTR found;
+    ASSERT_EQ(m_files.GetDirectory(FU::DirButtons4x3, nullptr, found), S_OK);
+    EXPECT_EQ(found.Str(), W(m_home / "content/dvd/4X3/button"));
+    ASSERT_EQ(m_files.GetDirectory(FU::DirMandatory, L"SP_Pattern.png", found), S_OK);
+    EXPECT_EQ(found.Str(), W(m_home / "content/DVD/MANDATORY/SP_Pattern.png"));
+}
+
 TEST_F(FileUtils, SubfolderIsAppendedOnceAndMadeOnRequest)
 {
     BSTR found = nullptr;

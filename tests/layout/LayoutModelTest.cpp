@@ -8,18 +8,6 @@ namespace {
 
 constexpr float kTolerance = 1e-6f;
 
-template <class I>
-CComPtr<I> AddElementOf(IUnknown* holder, ULONG tag, float x, float y, float width, float height)
-{
-    CComQIPtr<IDSMenuElementList> list(holder);
-    CComPtr<I> element;
-    EXPECT_EQ(S_OK, list->AddElement(&uuidof<I>(), reinterpret_cast<void**>(&element)));
-    EXPECT_EQ(S_OK, element->put_Tag(tag));
-    EXPECT_EQ(S_OK, element->SetPosition(x, y));
-    EXPECT_EQ(S_OK, element->SetSize(width, height));
-    return element;
-}
-
 } // namespace
 
 void LayoutModelTest::SetUp()
@@ -48,13 +36,13 @@ CComPtr<IDSMenu> LayoutModelTest::AddMenu(ULONG tag, ULONG layout)
 CComPtr<IDSMenuButton> LayoutModelTest::AddButton(IUnknown* holder, ULONG tag, float x, float y,
                                                   float width, float height)
 {
-    return AddElementOf<IDSMenuButton>(holder, tag, x, y, width, height);
+    return Placed(::AddButton(holder), tag, x, y, width, height);
 }
 
 CComPtr<IDSMenuText> LayoutModelTest::AddText(IUnknown* holder, ULONG tag, const wchar_t* label,
                                               float width, float height)
 {
-    CComPtr<IDSMenuText> text = AddElementOf<IDSMenuText>(holder, tag, 0.0f, 0.0f, width, height);
+    CComPtr<IDSMenuText> text = Placed(::AddText(holder), tag, 0.0f, 0.0f, width, height);
     EXPECT_EQ(S_OK, text->put_Label(CComBSTR(label)));
     return text;
 }
@@ -62,7 +50,7 @@ CComPtr<IDSMenuText> LayoutModelTest::AddText(IUnknown* holder, ULONG tag, const
 CComPtr<IDSMenuOverlay> LayoutModelTest::AddOverlay(IUnknown* holder, ULONG tag, float x, float y,
                                                     float width, float height)
 {
-    return AddElementOf<IDSMenuOverlay>(holder, tag, x, y, width, height);
+    return Placed(::AddOverlay(holder), tag, x, y, width, height);
 }
 
 void LayoutModelTest::PlayChapter(IDSMenuButton* button, int chapter)

@@ -1,10 +1,12 @@
 #include "dsutils/DSMenuUtils.h"
 
 #include "LayoutModelTest.h"
+#include "support/EffectItems.h"
 #include "support/ErrorStackText.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -28,6 +30,21 @@ protected:
         }
         m_next = AddButton(menu, ButtonType_Next, -0.9f, -0.9f, 0.1f, 0.1f);
         return menu;
+    }
+
+    // A label of the button, aligned by a code.
+    CComPtr<IDSMenuText> AddLabel(IDSMenuButton* button, const wchar_t* text, LONG alignment)
+    {
+        CComPtr<IDSMenuText> label = AddText(button, TextType_Label, text);
+        EXPECT_EQ(S_OK, label->put_Alignment(alignment));
+        return label;
+    }
+
+    static LONG AlignmentOf(IDSMenuText* label)
+    {
+        LONG code = 0;
+        EXPECT_EQ(S_OK, label->get_Alignment(&code));
+        return code;
     }
 
     ButtonList m_buttons;
@@ -111,19 +128,14 @@ TEST_F(LayoutArrangeButtons, LabelOnlyButtonsAreAlignedByTheLineJustify)
 TEST_F(LayoutArrangeButtons, SpreadVersionMovesLabelOnlyButtonsToTheJustifiedEdge)
 {
     CComPtr<IDSMenu> start = MenuPlaying({1}, 0x01400C22u);
-    CComPtr<IDSMenuText> label = AddText(m_buttons[0], TextType_Label, L"One");
-    ASSERT_EQ(S_OK, label->put_Alignment(TextAlign_BottomCenter));
+    CComPtr<IDSMenuText> label = AddLabel(m_buttons[0], L"One", TextAlign_BottomCenter);
     ASSERT_EQ(CDSMenuUtils::LayoutArrangeButtons(start, false), S_OK);
-    LONG code = 0;
-    label->get_Alignment(&code);
-    EXPECT_EQ(code, TextAlign_BottomLeft);
+    EXPECT_EQ(AlignmentOf(label), TextAlign_BottomLeft);
     EXPECT_TRUE(IsAt(m_buttons[0], -4.0f / 15, 0.6f));
     CComPtr<IDSMenu> end = MenuPlaying({1}, 0x01600C22u);
-    CComPtr<IDSMenuText> endLabel = AddText(m_buttons[1], TextType_Label, L"Two");
-    ASSERT_EQ(S_OK, endLabel->put_Alignment(TextAlign_TopCenter));
+    CComPtr<IDSMenuText> endLabel = AddLabel(m_buttons[1], L"Two", TextAlign_TopCenter);
     ASSERT_EQ(CDSMenuUtils::LayoutArrangeButtons(end, false), S_OK);
-    endLabel->get_Alignment(&code);
-    EXPECT_EQ(code, TextAlign_TopRight);
+    EXPECT_EQ(AlignmentOf(endLabel), TextAlign_TopRight);
     EXPECT_TRUE(IsAt(m_buttons[1], 4.0f / 15, -0.6f));
 }
 
@@ -224,6 +236,75 @@ TEST_F(LayoutMenuVacant, MenuWithoutCommandButtonsIsBothVacantAndOverflowing)
     EXPECT_TRUE(CDSMenuUtils::LayoutMenuOverflow(menu));
     EXPECT_FALSE(CDSMenuUtils::LayoutMenuVacant(nullptr));
     EXPECT_FALSE(CDSMenuUtils::LayoutMenuOverflow(nullptr));
+}
+
+// The effect variant: places go to the buttons' items in the menu's storyboard.
+class LayoutArrangeBtnFx : public LayoutArrangeButtons
+{
+protected:
+    static ::testing::AssertionResult IsPlacedAt(IDSMenuElement* element, float x, float y)
+    {
+        float atX = 0.0f;
+        float atY = 0.0f;
+        if (!EffectPositionOf(element, atX, atY))
+            return ::testing::AssertionFailure() << "no position in the storyboard";
+        if (std::fabs(atX - x) > 1e-5f || std::fabs(atY - y) > 1e-5f)
+            return ::testing::AssertionFailure() << "placed at " << atX << ", " << atY;
+        return ::testing::AssertionSuccess();
+    }
+
+    static CComPtr<IUnknown> StoryboardOf(IDSMenu* menu)
+    {
+        CComPtr<IUnknown> storyboard;
+        EXPECT_EQ(S_OK, menu->GetProduction(&storyboard));
+        return storyboard;
+    }
+};
+
+TEST_F(LayoutArrangeBtnFx, PlacesTheItemsAndLeavesTheElementsWhereTheyAre)
+{
+    CComPtr<IDSMenu> menu = MenuPlaying({2, 1});
+    ASSERT_EQ(S_OK, menu->put_Flags(MenuFlag_FreePlacement));
+    ASSERT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(menu, StoryboardOf(menu)), S_OK);
+    EXPECT_TRUE(IsPlacedAt(m_buttons[1], -2.0f / 3, 1.0f / 3));
+    EXPECT_TRUE(IsPlacedAt(m_buttons[0], 0.0f, 1.0f / 3));
+    EXPECT_TRUE(IsAt(m_buttons[0], 0.9f, 0.9f));
+    EXPECT_EQ(FlagsOf(menu), 0u);
+    float x = 0.0f;
+    float y = 0.0f;
+    EXPECT_FALSE(EffectPositionOf(m_next, x, y));
+}
+
+// A seventh button on a grid of six is the first surplus button: it goes to the top edge,
+// and the ones after it follow at 0.7 widths of the first button (measured by its thumbnail).
+TEST_F(LayoutArrangeBtnFx, SurplusButtonsLineUpAlongTheTopEdge)
+{
+    CComPtr<IDSMenu> menu = MenuPlaying({1, 2, 3, 4, 5, 6, 7, 8});
+    AddOverlay(m_buttons[0], OverlayType_Thumbnail, 0.0f, 0.0f, 0.2f, 0.2f);
+    ASSERT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(menu, menu), S_OK);
+    EXPECT_TRUE(IsPlacedAt(m_buttons[5], 2.0f / 3, -1.0f / 3));
+    EXPECT_TRUE(IsPlacedAt(m_buttons[6], 0.1f - 0.95f, 0.95f - 0.2f));
+    EXPECT_TRUE(IsPlacedAt(m_buttons[7], 0.1f - 0.95f + 0.7f * 0.2f, 0.95f - 0.2f));
+}
+
+TEST_F(LayoutArrangeBtnFx, LabelsFollowTheLineJustifyWhateverTheButtonHolds)
+{
+    CComPtr<IDSMenu> spread = MenuPlaying({1}, 0x01400C22u);
+    CComPtr<IDSMenuText> label = AddLabel(m_buttons[0], L"One", TextAlign_BottomCenter);
+    AddOverlay(m_buttons[0], OverlayType_Thumbnail, 0, 0, 0.1f, 0.1f);
+    ASSERT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(spread, spread), S_OK);
+    EXPECT_EQ(AlignmentOf(label), TextAlign_MiddleLeft);
+    // The effect variant lays out the full grid even for the spread version.
+    EXPECT_TRUE(IsPlacedAt(m_buttons[0], -2.0f / 3, 0.6f));
+}
+
+TEST_F(LayoutArrangeBtnFx, RefusesWhatIsNoStoryboard)
+{
+    CComPtr<IDSMenu> menu = MenuPlaying({1});
+    EXPECT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(menu, m_project), E_POINTER);
+    EXPECT_TRUE(StackHolds(L"(IKVEProductionData*)pEffect"));
+    EXPECT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(MenuPlaying({}), menu), S_FALSE);
+    EXPECT_EQ(CDSMenuUtils::LayoutArrangeBtnFx(nullptr, menu), E_POINTER);
 }
 
 } // namespace

@@ -11,7 +11,10 @@
 #include "platform/ComPtr.h"
 #include "platform/Image.h"
 #include "platform/TaskMemory.h"
+#include "platform/Xml.h"
 #include "support/ClipWriter.h"
+#include "support/ColourCheck.h"
+#include "support/FrameGrab.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,31 +58,22 @@ protected:
     static HRESULT Extract(IKVEProductionData* production, double time, int width, int height,
                            BgraImage& frame)
     {
-        CComPtr<IKVEGraphManager> graph;
-        HRESULT hr = graph.CoCreateInstance(CLSID_KVEGraphManager);
-        if (SUCCEEDED(hr))
-            hr = graph->SetProduction(production);
-        BYTE* pixels = nullptr;
-        if (SUCCEEDED(hr))
-            hr = graph->ExtractThumbnail(time, SIZE{width, height}, &pixels);
-        TaskPixels owned(pixels);
-        if (SUCCEEDED(hr))
-            hr = BgraImage::FromBuffer(pixels, width, height, frame);
-        return hr;
+        return ExtractFrame(production, time, width, height, frame);
     }
 
-    static int Distance(DWORD a, DWORD b)
+    static int Distance(DWORD a, DWORD b) { return ColourDistance(a, b); }
+
+    // The document element of XML text, in a document of its own.
+    static CComPtr<IXMLDOMElement> Element(const std::wstring& xml)
     {
-        int worst = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-        return worst;
+        CComPtr<IXMLDOMDocument> document;
+        EXPECT_EQ(S_OK, CreateXMLDocument(&document));
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        EXPECT_EQ(S_OK, document->loadXML(CComBSTR(xml), &loaded));
+        CComPtr<IXMLDOMElement> root;
+        document->get_documentElement(&root);
+        return root;
     }
 
     ScratchFolder m_folder;
 };
-
-// Compares a pixel with a colour, allowing for the loss of lossy video coding.
-#define EXPECT_COLOUR_NEAR(expected, actual, tolerance)                                            \
-    EXPECT_LE(EngineTest::Distance((expected), (actual)), (tolerance))                             \
-        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)

@@ -1,4 +1,5 @@
 #include "EngineTestSupport.h"
+#include "support/MediaFiles.h"
 
 #include "platform/ErrorStack.h"
 #include "platform/Xml.h"
@@ -15,18 +16,12 @@ class FrameExtraction : public EngineTest
 protected:
     std::wstring MakeClip(const char* name, const ClipShape& shape = ClipShape())
     {
-        std::wstring path = m_folder.File(name);
-        EXPECT_EQ(S_OK, WriteColourClip(path, shape));
-        return path;
+        return ::MakeClip(m_folder, name, shape);
     }
 
     std::wstring MakePicture(const char* name, int width, int height, DWORD argb)
     {
-        BgraImage picture;
-        EXPECT_EQ(S_OK, BgraImage::Create(width, height, argb, picture));
-        std::wstring path = m_folder.File(name);
-        EXPECT_EQ(S_OK, SaveImageFile(picture, path));
-        return path;
+        return ::MakePicture(m_folder, name, width, height, argb);
     }
 };
 

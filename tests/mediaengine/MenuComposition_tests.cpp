@@ -7,6 +7,11 @@
 
 #include "objectmodel/ObjectModel.h"
 #include "platform/Xml.h"
+#include "support/ScopedEnvironment.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -102,6 +107,62 @@ TEST_F(MenuComposition, TextsAreDrawnInTheirFaceColour)
     }
     EXPECT_GT(yellow, 30);
     EXPECT_EQ(0, outside);
+}
+
+TEST_F(MenuComposition, ContentNamedThroughTheMacroInAnotherCaseIsDrawn)
+{
+    std::filesystem::create_directories(m_folder.Path() / "content" / "DVD" / "Mandatory");
+    std::filesystem::rename(RedPicture(),
+                            m_folder.Path() / "content" / "DVD" / "Mandatory" / "Red.png");
+    ScopedEnvironment content("REELMARK_CONTENT", (m_folder.Path() / "content").c_str());
+    CComPtr<IDSMenuOverlay> overlay = Add<IDSMenuOverlay>(m_menu);
+    ASSERT_EQ(S_OK, overlay->put_Source(CComBSTR(L"%CONTENT%/DVD/MANDATORY/red.PNG")));
+    ASSERT_EQ(S_OK, overlay->SetSize(0.4f, 0.4f));
+    EXPECT_EQ(0xFFFF0000u, Frame().PixelAt(100, 50));
+    // The saved production keeps the name as stored, so that it serves wherever content lies.
+    std::wstring saved = m_folder.File("menu.dmsm");
+    ASSERT_EQ(S_OK, m_production->SaveAsProduction(CComBSTR(saved)));
+    std::ifstream file{std::filesystem::path(saved)};
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("%CONTENT%/DVD/MANDATORY/red.PNG"), std::string::npos);
+    EXPECT_EQ(text.find((m_folder.Path() / "content").string()), std::string::npos);
+    // A panel of the production finds it the same way and keeps the name it was given.
+    CComPtr<IKVEProductionData> production = NewProduction();
+    CComPtr<IUnknown> panel;
+    ASSERT_EQ(S_OK, Edit(production)
+                        ->AddSourceFile(0, CComBSTR(L"%content%/dvd/mandatory/Red.png"), 0.0, 0.0,
+                                        VARIANT_FALSE, &panel));
+    BgraImage frame;
+    ASSERT_EQ(S_OK, Extract(production, 0.5, 40, 20, frame));
+    EXPECT_EQ(0xFFFF0000u, frame.PixelAt(20, 10));
+    CComBSTR name;
+    ASSERT_EQ(S_OK, CComQIPtr<ISourceFile>(panel)->get_FileName(&name));
+    EXPECT_EQ(L"%content%/dvd/mandatory/Red.png", name.Str());
+}
+
+TEST_F(MenuComposition, BoldTextsAreDrawnHeavier)
+{
+    CComPtr<IDSMenuText> text = Add<IDSMenuText>(m_menu);
+    ASSERT_EQ(S_OK, text->put_Label(CComBSTR(L"MENU")));
+    ASSERT_EQ(S_OK, text->SetSize(1.6f, 0.8f));
+    ASSERT_EQ(S_OK, text->put_FontSize(0.5f));
+    auto inkOf = [this] {
+        BgraImage frame = Frame();
+        int ink = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                ink += frame.PixelAt(x, y) != kBlue ? 1 : 0;
+        return ink;
+    };
+    int regular = inkOf();
+    CComPtr<IXMLDOMNode> effect;
+    ASSERT_EQ(S_OK, text->GetEffectXML(&effect));
+    CComPtr<IXMLDOMNode> font;
+    ASSERT_EQ(S_OK, effect->selectSingleNode(CComBSTR(L"font"), &font));
+    ASSERT_EQ(S_OK, CComQIPtr<IXMLDOMElement>(font)->setAttribute(CComBSTR(L"bold"),
+                                                                  CComVariant(L"true")));
+    ASSERT_EQ(S_OK, text->SetEffectXML(effect));
+    EXPECT_GT(inkOf(), regular * 5 / 4);
 }
 
 TEST_F(MenuComposition, ElementItemsCarryEffectDataUnderTheElementsEffectId)

@@ -21,17 +21,6 @@ protected:
         ASSERT_EQ(S_OK, RegisterXmlClasses());
     }
 
-    static CComPtr<IXMLDOMElement> Element(const wchar_t* xml)
-    {
-        CComPtr<IXMLDOMDocument> document;
-        EXPECT_EQ(S_OK, CreateXMLDocument(&document));
-        VARIANT_BOOL loaded = VARIANT_FALSE;
-        EXPECT_EQ(S_OK, document->loadXML(CComBSTR(xml), &loaded));
-        CComPtr<IXMLDOMElement> root;
-        document->get_documentElement(&root);
-        return root;
-    }
-
     std::wstring Picture(const char* name, DWORD argb)
     {
         BgraImage picture;

@@ -1,6 +1,7 @@
 #include "platform/ErrorStack.h"
 #include "platform/Image.h"
 #include "platform/TaskMemory.h"
+#include "support/ColourCheck.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -29,14 +30,6 @@ BgraImage Quadrants()
         }
     }
     return image;
-}
-
-int ChannelDistance(DWORD a, DWORD b)
-{
-    int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8)
-        worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-    return worst;
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
@@ -95,8 +88,8 @@ TEST(ImageFile, JpegRoundTripKeepsColoursCloseAndComesBackOpaque)
     EXPECT_EQ("\xFF\xD8", ReadBytes(folder.File("quadrants.JPG")).substr(0, 2));
     BgraImage loaded;
     ASSERT_EQ(S_OK, LoadImageFile(folder.File("quadrants.JPG"), loaded));
-    EXPECT_LE(ChannelDistance(kRed, loaded.PixelAt(8, 8)), 12);
-    EXPECT_LE(ChannelDistance(kBlue, loaded.PixelAt(8, 40)), 12);
+    EXPECT_LE(ColourDistance(kRed, loaded.PixelAt(8, 8)), 12);
+    EXPECT_LE(ColourDistance(kBlue, loaded.PixelAt(8, 40)), 12);
     EXPECT_EQ(0xFFu, loaded.PixelAt(56, 40) >> 24);
 }
 
@@ -157,7 +150,7 @@ TEST(ImageStretch, EnlargingKeepsEachQuadrantsColourAwayFromTheEdges)
     EXPECT_EQ(kRed, large.PixelAt(40, 40));
     EXPECT_EQ(kGreen, large.PixelAt(280, 40));
     EXPECT_EQ(kBlue, large.PixelAt(40, 200));
-    EXPECT_LE(ChannelDistance(kHalfWhite, large.PixelAt(280, 200)), 1);
+    EXPECT_LE(ColourDistance(kHalfWhite, large.PixelAt(280, 200)), 1);
 }
 
 TEST(ImageStretch, ShrinkingAFineCheckerboardAveragesIt)
@@ -169,7 +162,7 @@ TEST(ImageStretch, ShrinkingAFineCheckerboardAveragesIt)
                              (x + y) % 2 ? MakeArgb(255, 255, 255, 255) : MakeArgb(255, 0, 0, 0));
     BgraImage small;
     ASSERT_EQ(S_OK, StretchImage(checker, 8, 8, small));
-    EXPECT_LE(ChannelDistance(MakeArgb(255, 128, 128, 128), small.PixelAt(4, 4)), 8);
+    EXPECT_LE(ColourDistance(MakeArgb(255, 128, 128, 128), small.PixelAt(4, 4)), 8);
 }
 
 TEST(ImageStretch, StretchIntoReplacesOnlyTheTargetRows)
@@ -198,7 +191,7 @@ TEST(BgraImage, BlendingHalfTransparentWhiteOverOpaqueBlackGivesMidGrey)
     BgraImage image;
     ASSERT_EQ(S_OK, BgraImage::Create(1, 1, MakeArgb(255, 0, 0, 0), image));
     BlendPixelOver(image.Data(), kHalfWhite, 255);
-    EXPECT_LE(ChannelDistance(MakeArgb(255, 128, 128, 128), image.PixelAt(0, 0)), 1);
+    EXPECT_LE(ColourDistance(MakeArgb(255, 128, 128, 128), image.PixelAt(0, 0)), 1);
 }
 
 TEST(BgraImage, BlendingOverTransparencyKeepsTheColourAndItsAlpha)

@@ -1,26 +1,16 @@
-// Writes short video clips whose frames are told apart by colour, encoded with libavcodec, for
-// tests and benchmarks that need real media.
+// Clips whose frames are told apart by colour, for tests and benchmarks that need real media;
+// the media engine's clip writer encodes them.
 #pragma once
 
-#include "platform/Image.h"
+#include "mediaengine/ClipWriter.h"
 
-#include <functional>
 #include <string>
-
-struct ClipShape
-{
-    int width = 64;
-    int height = 48;
-    int framesPerSecond = 25;
-    int frameCount = 50;
-    // Frames between keyframes.
-    int keyframeInterval = 12;
-};
 
 // The clip's frame k: the left half in one colour and the right half in another, so that 64
 // frames in a row all differ.
 DWORD LeftColourOfFrame(int frame);
 DWORD RightColourOfFrame(int frame);
 
-// Writes an MPEG-4 clip in the container the extension names (".mp4", ".mkv", ".avi").
+// Writes such a clip in the container the extension names (".mp4", ".mkv", ".avi"), with the
+// shape's tone when it has one.
 HRESULT WriteColourClip(const std::wstring& path, const ClipShape& shape);

@@ -25,6 +25,16 @@ template <class T> CComPtr<T> Tagged(CComPtr<T> object, ULONG tag)
     EXPECT_EQ(S_OK, object->put_Tag(tag));
     return object;
 }
+// The element with its tag, its centre (relative to a holding button) and its size set:
+// Placed(AddButton(menu), ButtonType_Command, 0.5f, 0.0f, 0.3f, 0.2f).
+template <class T>
+CComPtr<T> Placed(CComPtr<T> element, ULONG tag, float x, float y, float width, float height)
+{
+    EXPECT_EQ(S_OK, element->put_Tag(tag));
+    EXPECT_EQ(S_OK, element->SetPosition(x, y));
+    EXPECT_EQ(S_OK, element->SetSize(width, height));
+    return element;
+}
 // Gives an element the text it shows.
 void SetLabel(IDSMenuElement* element, const wchar_t* label);
 // The element at a 1-based index of the list of a menu or a button, and their number.

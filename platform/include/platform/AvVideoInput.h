@@ -37,6 +37,24 @@ private:
     bool m_flushed = false;
 };
 
+// How closely frames are resampled into pictures. Fine interpolates chroma at every pixel
+// and rounds exactly, for pictures that are looked at closely; Fast takes FFmpeg's vector
+// code, for video frames, whose chroma is subsampled in the first place (it converts a DVD
+// frame some fifteen times faster).
+enum class FrameScaling
+{
+    Fine,
+    Fast,
+};
+
 // Converts a decoded frame into a picture of width × height (the frame's own size when either
-// is 0), resampling with a high-quality filter. Frames without alpha come out opaque.
-HRESULT ImageFromAvFrame(const AVFrame& frame, int width, int height, BgraImage& image);
+// is 0), resampling with a bicubic filter. Frames without alpha come out opaque.
+HRESULT ImageFromAvFrame(const AVFrame& frame, int width, int height, BgraImage& image,
+                         FrameScaling scaling = FrameScaling::Fine);
+
+// Converts a decoded frame straight into the rectangle target of image, scaled to it in one
+// pass: an opaque frame replaces what was there, a frame with alpha is laid over it. The rest
+// of the image stays as it was. E_INVALIDARG for a rectangle that is empty or does not lie
+// inside the image.
+HRESULT DrawAvFrameInto(const AVFrame& frame, BgraImage& image, const RECT& target,
+                        FrameScaling scaling);

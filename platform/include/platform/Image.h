@@ -73,7 +73,8 @@ HRESULT LoadImageFile(const std::wstring& path, BgraImage& image);
 
 // Saves a picture with the encoder its extension chooses, without regard to case: png, jpg or
 // jpeg, bmp, tif or tiff, tga. E_IMAGE_NO_ENCODER for any other extension, a file error when
-// the file cannot be written. Formats without alpha drop it.
+// the file cannot be written. Formats without alpha drop it. The file is written whole beside
+// its name and renamed into place (FileReplace.h): a failed save leaves no partial picture.
 HRESULT SaveImageFile(const BgraImage& image, const std::wstring& path);
 
 // Resamples the whole picture to width × height with a high-quality filter.

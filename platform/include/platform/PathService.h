@@ -23,6 +23,15 @@ std::wstring PluginsFolder();
 // kept as it stands.
 std::wstring ExpandPathMacros(std::wstring_view path);
 
+// The file a stored path names: its macros expanded, and, for a path inside the content or
+// the plug-ins folder that names no existing file exactly, each part below that folder
+// matched to an existing name without regard to case, as the desktop platform finds content files
+// ("%CONTENT%/DVD/MANDATORY/SP_Pattern.png" finds DVD/Mandatory/SP_Pattern.png). Of several
+// names that differ only in case, the exact one is tried first, then the others in name
+// order, and the first that leads to an existing path wins. A path that matches nothing, and
+// any path outside those folders, is returned expanded.
+std::wstring ResolveContentPath(std::wstring_view path);
+
 // The folder of a shell folder number: CSIDL_APPDATA is $XDG_DATA_HOME (~/.local/share),
 // CSIDL_MYVIDEO the XDG videos folder (~/Videos). E_INVALIDARG for other numbers; the folder
 // need not exist.

@@ -19,6 +19,8 @@ constexpr HRESULT E_CHECKMAXCHAPTERSPERTITLE_LIMIT_REACHED = MakePrivateCode(0x6
 constexpr HRESULT E_CHECKMAXCHAPTERSPERPROJECT_LIMIT_REACHED = MakePrivateCode(0x6C);
 constexpr HRESULT E_CHECKMAXTITLESPERPROJECT_LIMIT_REACHED = MakePrivateCode(0x6D);
 constexpr HRESULT E_ADDTITLESWITHBUTTON_FAILED = MakePrivateCode(0x70);
+// chapters/DSChapterList.cpp
+constexpr HRESULT E_INSERTCHAPTER_PAST_TITLE_END = MakePrivateCode(0x72);
 constexpr HRESULT E_CHAPTERLIST_NO_STORED_MARKER = MakePrivateCode(0x73);
 constexpr HRESULT E_ADDCOPYTOCLIPBOARD_NO_COPY = MakePrivateCode(0x74);
 constexpr HRESULT E_SETWINDOWSCLIPBOARDMARKER_FAILED = MakePrivateCode(0x75);
@@ -51,12 +53,17 @@ constexpr HRESULT E_READTHEMEFILE_INVALID_DATA = MakePrivateCode(0x9D);
 constexpr HRESULT E_ELEMENTCOPY_KIND_MISMATCH = MakePrivateCode(0x9E);
 constexpr HRESULT E_LOAD_CANT_CREATE_PROJECT = MakePrivateCode(0xA0);
 constexpr HRESULT E_LOAD_CANT_CREATE_FILE_SERVICE = MakePrivateCode(0xA1);
+// CDSAppUtils::VerifyActiveThemeContent (themes/ThemeContent.cpp).
+constexpr HRESULT E_VERIFYACTIVETHEMECONTENT_INCOMPLETE = MakePrivateCode(0xA2);
 constexpr HRESULT E_APPLYALLBUTTONS_NO_TEMPLATE_BUTTON = MakePrivateCode(0xA3);
 constexpr HRESULT E_LINKNAVBUTTON_NO_TEMPLATE = MakePrivateCode(0xA4);
 constexpr HRESULT E_LINKNAVBUTTON_NO_NAVIGATION_BUTTON = MakePrivateCode(0xA5);
 constexpr HRESULT E_BUTTONLINK_INVALID_BUTTON_ID = MakePrivateCode(0xA6);
 constexpr HRESULT E_OVERLAYSOURCE_CANT_RESOLVE = MakePrivateCode(0xAC);
 constexpr HRESULT E_TRANSITIONLOAD_CANT_LOAD_CATALOGUE = MakePrivateCode(0x13F);
+// Button styles (src/themes/DSButtonStyleInfo.cpp).
+constexpr HRESULT E_BUTTONSTYLE_UNSAFE_LINK = MakePrivateCode(0x140);
+constexpr HRESULT E_BUTTONSTYLE_LINKED_BUTTON_NOT_FOUND = MakePrivateCode(0x141);
 
 // The symbolic name of a result code ("E_POINTER"), or null for a code outside the table.
 const wchar_t* ResultCodeName(HRESULT hr);

@@ -1,0 +1,13 @@
+#include "CommandRegistry.h"
+
+#include "commands/Commands.h"
+
+std::vector<std::unique_ptr<Command>> CreateCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(MakeInfoCommand());
+    commands.push_back(MakeMenusCommand());
+    commands.push_back(MakeThemesCommand());
+    commands.push_back(MakeClipsCommand());
+    return commands;
+}

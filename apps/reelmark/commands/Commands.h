@@ -1,0 +1,11 @@
+// One maker per command; each command lives in its own source file of this folder.
+#pragma once
+
+#include "Command.h"
+
+#include <memory>
+
+std::unique_ptr<Command> MakeInfoCommand();
+std::unique_ptr<Command> MakeMenusCommand();
+std::unique_ptr<Command> MakeThemesCommand();
+std::unique_ptr<Command> MakeClipsCommand();
