@@ -393,8 +393,11 @@ public:
     // The project's menu with that ID, borrowed; null when the ID names no menu.
     static IDSMenu* GetMenuById(IDSProjectData* pProject, ULONG id);
     // The first page of the menu's chain that has room for one more command button
-    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null.
-    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu);
+    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null. With
+    // create a full chain gets a new last page instead (AddMenu with the type and template of
+    // its first page, then LinkMenuToChain), which is returned; a page that cannot be made or
+    // linked is taken out again, the failure is reported and the result is null.
+    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu, bool create = false);
     // Appends pNewMenu to the chain of pChainMember: the chain's last page gets a Next button to
     // it, and it gets a Prev button to that page, an Up button to that page's Up menu and a
     // Home button to the root menu (those two only when there is such a menu). Stops at the
@@ -408,4 +411,34 @@ public:
     // that led to it over to the title of its first command button, which the button then
     // plays. Stops at the first failure.
     static HRESULT LinkRemoveMenu(IDSMenu* pMenu);
+
+    // New menus and sub-menus (navigation/MenuPages.cpp, navigation/SubMenus.cpp).
+
+    // The templateId of AddMenu that asks for the project's default template.
+    static constexpr ULONG kDefaultTemplate = 0xFFFFFFFFu;
+    // Appends to the project a menu of the type (MenuType_Main, MenuType_Chapter) made from a
+    // template: the one with templateId when it serves the type, else the project's default
+    // (GetDefaultTemplate with MenuType_MainTemplate for a main menu, MenuType_ChapterTemplate
+    // for any other). The menu takes the template's look (CMenuStyleUtil::MenuCopy) and its
+    // texts and free overlays (CMenuStyleUtil::MenuElementsCopy), loops on itself when it ends,
+    // is tagged with the type and, when the disc cannot play moving menus (MenuShouldBeStill),
+    // flagged MenuFlag_Still. *ppMenu receives it (one reference) as soon as it is in the
+    // project, also when a later step fails. E_INVALIDARG for a null project,
+    // E_ADDMENU_NO_TEMPLATE when the project has no template.
+    static HRESULT AddMenu(IDSProjectData* pProject, int menuType, IDSMenu** ppMenu,
+                           ULONG templateId = kDefaultTemplate);
+    // Hangs pMenu under a new command button of pParentMenu, or with bFindPage of the first
+    // page of its chain with room (FindAvailableMenu with create): the button leads to pMenu,
+    // and pMenu gets an Up button to that page and, unless the disc is a video CD (formats 5
+    // and 6), a Home button to the root menu. *ppButton (when given) receives the new button
+    // (one reference). Stops at the first failure.
+    static HRESULT LinkSubMenu(IDSMenu* pMenu, IDSMenu* pParentMenu, IDSMenuButton** ppButton,
+                               bool bFindPage);
+
+    // Still menus (production/MenuShouldBeStill.cpp).
+
+    // Whether the menu must be a still menu: its project's disc format cannot play moving menus
+    // (CDSAppUtils::IsFormatCap with FormatCap_MotionMenus; format 1 when the project does not
+    // say). False for a menu in no project.
+    static bool MenuShouldBeStill(IDSMenu* pMenu);
 };
