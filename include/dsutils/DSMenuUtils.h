@@ -441,4 +441,59 @@ public:
     // (CDSAppUtils::IsFormatCap with FormatCap_MotionMenus; format 1 when the project does not
     // say). False for a menu in no project.
     static bool MenuShouldBeStill(IDSMenu* pMenu);
+
+    // Chapter menus (chapters/GenerateChapterMenus.cpp, chapters/ChapterLinks.cpp,
+    // chapters/ChapterIndexButtons.cpp, chapters/UpdateChapterMenus.cpp,
+    // chapters/RemoveChapterMenus.cpp). A chapter menu is a chain of pages tagged
+    // MenuType_Chapter with one command button per chapter of a title, in chapter order, each
+    // playing its chapter and keeping the ID of its chapter marker (-1 for chapter 1), and on
+    // every page the index buttons (ButtonType_ChapterRange) of its chapter menu template,
+    // which jump to nearby pages and are labelled with their chapters ("7-12"). Chapters are
+    // numbered as CDSChapterList numbers them.
+
+    // Builds a chapter menu for the title under pParentMenu: a new chain (AddMenu) with an Up
+    // button to pParentMenu and a Home button to the root menu, one chapter button per
+    // chapter, new pages appended as pages fill (FindAvailableMenu with create), and index
+    // buttons (UpdateChapterIndexBtns). *ppChapterMenu (when given) receives its first page
+    // (one reference). S_FALSE, nothing made, for a title of one chapter;
+    // E_CHAPTERMENUS_NO_MARKER_LIST when the title's production has no marker list. Pages
+    // made before a failure stay.
+    static HRESULT GenerateChapterMenus(IDSTitle* pTitle, IDSMenu** ppChapterMenu,
+                                        IDSMenu* pParentMenu);
+    // The same, then hangs the new chapter menu under a new command button of pParentMenu
+    // (LinkSubMenu on that very page), handed out through *ppButton when given.
+    static HRESULT GenerateChapterMenus(IDSMenu* pParentMenu, IDSTitle* pTitle,
+                                        IDSMenuButton** ppButton);
+    // Makes the button play the title from the chapter: its main command and whatever follows
+    // are replaced by the one link; transitions in front of it stay. With bSetLabel the button
+    // is labelled with the chapter number. Its thumbnail takes the chapter's own picture again
+    // (source time -1). S_OK without any change when the button already plays that chapter of
+    // that title.
+    static HRESULT LinkChapter(IDSMenuButton* pButton, IDSTitle* pTitle, LONG lChapter,
+                               bool bSetLabel);
+    // Makes an index button jump to the page and labels it with the page's chapters, "5-8"
+    // ("0-0" for a page without chapter buttons).
+    static HRESULT LinkChapIndex(IDSMenuButton* pButton, IDSMenu* pPage);
+    // Gives every page of the chapter menu's chain as many index buttons as its template has
+    // (fewer when the chain has fewer pages), each jumping to one page of a window around
+    // the page, in page order; surplus index buttons are deleted and missing ones made from
+    // the template. S_FALSE when the template has no index buttons or the chain plays no
+    // chapter; E_POINTER for a null chain.
+    static HRESULT UpdateChapterIndexBtns(IDSMenu* pChain);
+    // Brings the chapter menu in line with the title's chapters: buttons are matched to
+    // chapters by their chapter-marker IDs; buttons whose chapter is gone (or that another
+    // button already stands for) are deleted, buttons whose chapter number changed are linked
+    // and labelled anew, and new chapters get buttons. Every chapter then has exactly one
+    // button and the title's buttons run in chapter order over the pages (pages added or
+    // removed as needed), followed by buttons that play something else, which are kept. Then
+    // the index buttons are updated and the pages laid out. E_CHAPTERMENUS_NO_MARKER_LIST
+    // when the title's production has no marker list.
+    static HRESULT UpdateChapterMenus(IDSTitle* pTitle, IDSMenu* pChapterMenu);
+    // Deletes every chapter menu page of the project whose first command button plays the
+    // title, and the command button above each first page that led to it (on its Up menu, or
+    // the root menu when it has none).
+    static HRESULT RemoveChapterMenus(IDSProjectData* pProject, LONG lTitleId);
+    // Makes every command button of the project that leads to the chapter menu play the
+    // menu's title instead (from its start).
+    static HRESULT RepairButtonToChapterMenu(IDSMenu* pMenu);
 };

@@ -236,4 +236,19 @@ TEST_F(ThemedPages, RemovingTheMiddleOfThreePagesJoinsTheOthers)
     EXPECT_EQ(2u, DSMenuChainVec(chain[2]).size());
 }
 
+TEST_F(ThemedPages, RemovingTheOnlyPageOfAChapterMenuMakesTheButtonAbovePlayTheTitle)
+{
+    UseShippedTheme();
+    CComPtr<IDSTitle> title = AddTitleWithChapters(L"Harbour", 30, {10.0, 20.0});
+    CComPtr<IDSMenuButton> button;
+    ASSERT_EQ(S_OK, CDSMenuUtils::GenerateChapterMenus(root, title, &button));
+    CComPtr<IDSMenu> chapters = CDSMenuUtils::GetLinkedMenu(button);
+    ASSERT_TRUE(chapters);
+    LONG menus = MenuCount();
+    ASSERT_EQ(S_OK, CDSMenuUtils::LinkRemoveMenu(chapters));
+    EXPECT_EQ(menus - 1, MenuCount());
+    EXPECT_EQ(std::vector<Command>{Command(DiscCommand_PlayTitle, GetID(title), 0)},
+              CommandTuples(button));
+}
+
 } // namespace
