@@ -4,6 +4,7 @@
 
 #include "ChapterButtons.h"
 #include "ChapterMarkers.h"
+#include "navigation/ChainPages.h"
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
@@ -11,15 +12,16 @@
 namespace {
 
 // Fills the chain with the buttons of chapters 2, 3 …, appending pages as they fill. Pages
-// fill in order, so only the last one can have room: the chain is searched (and grows) only
-// when that one is full.
+// fill in order, so the first page with room is always the last page: when that is full, a page
+// is appended to it straight away, without walking the chain, which would make a long chapter
+// menu take time in the square of its pages.
 HRESULT AddChapterButtons(IDSMenu* pChapMenu, IDSTitle* pTitle,
                           const std::vector<KVEMarker>& markers)
 {
     IDSMenu* pPage = pChapMenu;
     for (size_t i = 0; i < markers.size(); ++i) {
         if (!CDSMenuUtils::LayoutMenuVacant(pPage))
-            pPage = CDSMenuUtils::FindAvailableMenu(pChapMenu, true);
+            pPage = AppendChainPage(pChapMenu, pPage);
         CHECK_NULL(pPage);
         CComPtr<IDSMenuButton> spButton;
         CHECK_HR_SHORT(

@@ -1,8 +1,8 @@
 #include "dsutils/DSMenuChainVec.h"
 #include "dsutils/DSMenuUtils.h"
-#include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 
+#include "ChainPages.h"
 #include "ChainWalk.h"
 
 #include "platform/Check.h"
@@ -17,47 +17,6 @@ IDSMenu* WalkChain(IDSMenu* pMenu, IDSMenu* (*step)(IDSMenu*))
     IDSMenu* pLast = nullptr;
     WalkPages(pMenu, step, [&pLast](IDSMenu* pPage) { pLast = pPage; });
     return pLast;
-}
-
-// Takes a page that failed to join its chain after pLast out of the project again, with the
-// Next button of pLast when that already leads to it; the report of the failure stays on the
-// error stack.
-void TakeOutKeepingReport(IDSMenu* pLast, IDSMenu* pPage)
-{
-    std::vector<std::wstring> report = KVUGetErrorStack();
-    IDSMenu* pNext = CDSMenuUtils::GetNextMenu(pLast);
-    if (pNext && GetID(pNext) == GetID(pPage)) {
-        DSMenuButtonVec next = GetButtonList(pLast, ButtonType_Next);
-        CDSMenuUtils::DeleteElement(next.front());
-    }
-    CDSMenuUtils::DeleteMenu(pPage);
-    KVUClearErrorStack();
-    for (const std::wstring& line : report)
-        KVUReportError(line.c_str());
-}
-
-// Appends to the chain a new page made like its first page: of its type and from its template.
-// A page that cannot be made or linked is taken out again, so that no page is left that
-// nothing leads to and no button leads to a page that is gone. The new page is borrowed: the
-// project holds it.
-IDSMenu* AppendPage(IDSMenu* pFirst)
-{
-    IDSMenu* pLast = CDSMenuUtils::GetLastMenuInChain(pFirst);
-    CComPtr<IDSMenu> spNewMenu;
-    HRESULT hr = CDSMenuUtils::AddMenu(GetProject(pFirst), static_cast<int>(GetTag(pFirst)),
-                                       &spNewMenu, static_cast<ULONG>(GetTemplateID(pFirst)));
-    const char* step = "AddMenu(spProject, lMenuType, &spNewMenu, lTemplateID)";
-    if (SUCCEEDED(hr)) {
-        hr = CDSMenuUtils::LinkMenuToChain(pLast, spNewMenu);
-        step = "LinkMenuToChain(pLast, spNewMenu)";
-    }
-    if (FAILED(hr)) {
-        if (spNewMenu)
-            TakeOutKeepingReport(pLast, spNewMenu);
-        LOG_HR(hr, step);
-        return nullptr;
-    }
-    return spNewMenu;
 }
 
 } // namespace
@@ -82,7 +41,7 @@ IDSMenu* CDSMenuUtils::FindAvailableMenu(IDSMenu* pMenu, bool create)
     }
     if (!create || chain.empty())
         return nullptr;
-    return AppendPage(chain.First());
+    return AppendChainPage(chain.First(), chain.back());
 }
 
 HRESULT CDSMenuUtils::LinkMenuToChain(IDSMenu* pChainMember, IDSMenu* pNewMenu)

@@ -4,6 +4,7 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 
+#include "navigation/ChainPages.h"
 #include "themes/ElementSteps.h"
 
 #include "platform/Check.h"
@@ -36,15 +37,11 @@ HRESULT FillPage(IDSMenu* pPage, const DSMenuButtonVec& order, size_t from, size
     return S_OK;
 }
 
-// A new last page for the chain, which the caller found full.
+// A new last page for the chain, whose pages are all full.
 HRESULT AppendPage(DSMenuChainVec& chain)
 {
-    IDSMenu* pNewPage = CDSMenuUtils::FindAvailableMenu(chain.First(), true);
+    IDSMenu* pNewPage = AppendChainPage(chain.First(), chain.back());
     CHECK_NULL(pNewPage);
-    // Every page is full at this point, so a page with room must be a new one.
-    if (std::any_of(chain.begin(), chain.end(),
-                    [pNewPage](const CComPtr<IDSMenu>& spPage) { return spPage == pNewPage; }))
-        return E_UNEXPECTED;
     chain.push_back(pNewPage);
     return S_OK;
 }
