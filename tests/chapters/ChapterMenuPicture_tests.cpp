@@ -9,7 +9,6 @@
 
 #include "model/KVEEditData.h"
 #include "model/KVEProductionData.h"
-#include "model/KVEProductionInfo.h"
 #include "model/KVEProductionLink.h"
 #include "platform/Image.h"
 
@@ -68,15 +67,8 @@ protected:
     // The page's background alone, in a production of the page's shape.
     static BgraImage RenderBackground(IDSMenu* page)
     {
-        CComPtr<IUnknown> menuProduction;
-        EXPECT_EQ(S_OK, page->GetProduction(&menuProduction));
-        double aspect = 0.0;
-        EXPECT_EQ(S_OK, InfoOf(menuProduction)->get_AspectRatio(&aspect));
         CComPtr<IKVEProductionData> production;
-        EXPECT_EQ(S_OK, production.CoCreateInstance(CLSID_KVEProduction));
-        EXPECT_EQ(S_OK, InfoOf(production)->put_AspectRatio(aspect));
-        EXPECT_EQ(S_OK, CComQIPtr<IEditData>(production.p)
-                            ->AddSourceFile(0, Background(page), 0.0, 0.0, VARIANT_FALSE, nullptr));
+        EXPECT_EQ(S_OK, MenuBackgroundProduction(page, production));
         BgraImage frame;
         EXPECT_EQ(S_OK, ExtractFrame(production, 1.0, kWidth, kHeight, frame));
         return frame;
@@ -87,13 +79,6 @@ protected:
         CComBSTR background;
         EXPECT_EQ(S_OK, page->get_Background(&background));
         return background;
-    }
-
-    static CComPtr<IProductionInfo> InfoOf(IUnknown* production)
-    {
-        CComPtr<IUnknown> object;
-        EXPECT_EQ(S_OK, CComQIPtr<IKVEProductionData>(production)->GetProductionObj(&object));
-        return CComQIPtr<IProductionInfo>(object.p);
     }
 };
 
