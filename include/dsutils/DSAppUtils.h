@@ -6,6 +6,7 @@
 
 #include "platform/Bstr.h"
 
+struct IDSMenu;
 struct IDSMenuButton;
 struct IDSProjectData;
 struct IDSTitle;
@@ -35,6 +36,44 @@ public:
     // button plays; for a command button on a chapter menu that leads to no menu, the title it
     // plays itself. The chapter goes to *pnChapter when given. Null otherwise.
     static IDSTitle* GetLinkedChapterTitle(IDSMenuButton* pButton, int* pnChapter);
+
+    // Chapter menus made, updated and removed for one button (chapters/ChapterMenuButtons.cpp).
+
+    // Gives a title button a chapter menu (CDSMenuUtils::GenerateChapterMenus under the
+    // button's menu), leads the button to it and lays its pages out. A button that plays no
+    // title but leads to a menu has its chapter menu updated instead
+    // (UpdateChapterMenusFromBtn). S_FALSE, nothing made, for a title of one chapter;
+    // E_POINTER for a null button or one that leads nowhere.
+    static HRESULT MakeChapterMenuBtn(IDSMenuButton* pBtn);
+    // Brings the chapter menu the button leads to in line with its title's chapters
+    // (CDSMenuUtils::UpdateChapterMenus). E_UPDATECHAPTERMENUSFROMBTN_NO_CHAPTER_MENU when the
+    // button leads to no chapter menu, E_UPDATECHAPTERMENUSFROMBTN_NO_TITLE when that menu
+    // plays no title; E_POINTER for a null button.
+    static HRESULT UpdateChapterMenusFromBtn(IDSMenuButton* pBtn);
+    // Makes the button play the title of the chapter menu it leads to (from its start) and
+    // deletes every page of that chapter menu. E_POINTER for a null button, or one without a
+    // chapter menu or title.
+    static HRESULT RemoveChapMenusFromBtn(IDSMenuButton* pBtn);
+    // RemoveChapMenusFromBtn for every command button of the project that leads to a chapter
+    // menu. S_FALSE when the project has no chapter menu; stops at the first failure.
+    static HRESULT RemoveAllChapterMenus(IDSProjectData* pProject);
+
+    // Menu chains (project/ArrangeButtonsInChain.cpp, project/ReflowMenus.cpp, with
+    // project/ChainFlow.cpp).
+
+    // Lays the command buttons of every page of the menu's chain out on their grids
+    // (CDSMenuUtils::LayoutArrangeButtons); with bForce also pages whose buttons the user
+    // placed by hand. Stops at the first failing page; E_POINTER for a null menu.
+    static HRESULT ArrangeButtonsInChain(IDSMenu* pMenu);
+    static HRESULT ArrangeButtonsInChainEx(IDSMenu* pMenu, bool bForce);
+    // Spreads the command buttons of the menu's chain over its pages after buttons were added
+    // or removed, keeping their order: each page in turn is filled to what its layout holds,
+    // pages are appended for buttons that do not fit and pages left empty at the end are
+    // removed (the first page stays); then the pages are laid out (ArrangeButtonsInChainEx
+    // with bForce) and a chapter menu's index buttons follow its pages. The main and chapter
+    // menus that the buttons lead to are reflowed the same way, each chain once, also when
+    // links lead back. Stops at the first failure; E_POINTER for a null menu.
+    static HRESULT ReflowMenus(IDSMenu* pMenu, bool bForce);
 
     // Theme content (themes/ThemeContent.cpp).
 

@@ -396,8 +396,11 @@ public:
     // The project's menu with that ID, borrowed; null when the ID names no menu.
     static IDSMenu* GetMenuById(IDSProjectData* pProject, ULONG id);
     // The first page of the menu's chain that has room for one more command button
-    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null.
-    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu);
+    // (LayoutMenuVacant), borrowed; null when every page is full or the menu is null. With
+    // create a full chain gets a new last page instead (AddMenu with the type and template of
+    // its first page, then LinkMenuToChain), which is returned; a page that cannot be made or
+    // linked is taken out again, the failure is reported and the result is null.
+    static IDSMenu* FindAvailableMenu(IDSMenu* pMenu, bool create = false);
     // Appends pNewMenu to the chain of pChainMember: the chain's last page gets a Next button to
     // it, and it gets a Prev button to that page, an Up button to that page's Up menu and a
     // Home button to the root menu (those two only when there is such a menu). Stops at the
@@ -486,4 +489,88 @@ public:
                                              const CComPtr<IKVEGraphManager>& spGraphMgr,
                                              IUnknown** ppUnkStillSbd, bool bOneSecond,
                                              bool bReserved);
+    // New menus and sub-menus (navigation/MenuPages.cpp, navigation/SubMenus.cpp).
+
+    // The templateId of AddMenu that asks for the project's default template.
+    static constexpr ULONG kDefaultTemplate = 0xFFFFFFFFu;
+    // Appends to the project a menu of the type (MenuType_Main, MenuType_Chapter) made from a
+    // template: the one with templateId when it serves the type, else the project's default
+    // (GetDefaultTemplate with MenuType_MainTemplate for a main menu, MenuType_ChapterTemplate
+    // for any other). The menu takes the template's look (CMenuStyleUtil::MenuCopy) and its
+    // texts and free overlays (CMenuStyleUtil::MenuElementsCopy), loops on itself when it ends,
+    // is tagged with the type and, when the disc cannot play moving menus (MenuShouldBeStill),
+    // flagged MenuFlag_Still. *ppMenu receives it (one reference) as soon as it is in the
+    // project, also when a later step fails. E_INVALIDARG for a null project,
+    // E_ADDMENU_NO_TEMPLATE when the project has no template.
+    static HRESULT AddMenu(IDSProjectData* pProject, int menuType, IDSMenu** ppMenu,
+                           ULONG templateId = kDefaultTemplate);
+    // Hangs pMenu under a new command button of pParentMenu, or with bFindPage of the first
+    // page of its chain with room (FindAvailableMenu with create): the button leads to pMenu,
+    // and pMenu gets an Up button to that page and, unless the disc is a video CD (formats 5
+    // and 6), a Home button to the root menu. *ppButton (when given) receives the new button
+    // (one reference). Stops at the first failure.
+    static HRESULT LinkSubMenu(IDSMenu* pMenu, IDSMenu* pParentMenu, IDSMenuButton** ppButton,
+                               bool bFindPage);
+
+    // Still menus (production/MenuShouldBeStill.cpp).
+
+    // Whether the menu must be a still menu: its project's disc format cannot play moving menus
+    // (CDSAppUtils::IsFormatCap with FormatCap_MotionMenus; format 1 when the project does not
+    // say). False for a menu in no project.
+    static bool MenuShouldBeStill(IDSMenu* pMenu);
+
+    // Chapter menus (chapters/GenerateChapterMenus.cpp, chapters/ChapterLinks.cpp,
+    // chapters/ChapterIndexButtons.cpp, chapters/UpdateChapterMenus.cpp,
+    // chapters/RemoveChapterMenus.cpp). A chapter menu is a chain of pages tagged
+    // MenuType_Chapter with one command button per chapter of a title, in chapter order, each
+    // playing its chapter and keeping the ID of its chapter marker (-1 for chapter 1), and on
+    // every page the index buttons (ButtonType_ChapterRange) of its chapter menu template,
+    // which jump to nearby pages and are labelled with their chapters ("7-12"). Chapters are
+    // numbered as CDSChapterList numbers them.
+
+    // Builds a chapter menu for the title under pParentMenu: a new chain (AddMenu) with an Up
+    // button to pParentMenu and a Home button to the root menu, one chapter button per
+    // chapter, new pages appended as pages fill (FindAvailableMenu with create), and index
+    // buttons (UpdateChapterIndexBtns). *ppChapterMenu (when given) receives its first page
+    // (one reference). S_FALSE, nothing made, for a title of one chapter;
+    // E_CHAPTERMENUS_NO_MARKER_LIST when the title's production has no marker list. Pages
+    // made before a failure stay.
+    static HRESULT GenerateChapterMenus(IDSTitle* pTitle, IDSMenu** ppChapterMenu,
+                                        IDSMenu* pParentMenu);
+    // The same, then hangs the new chapter menu under a new command button of pParentMenu
+    // (LinkSubMenu on that very page), handed out through *ppButton when given.
+    static HRESULT GenerateChapterMenus(IDSMenu* pParentMenu, IDSTitle* pTitle,
+                                        IDSMenuButton** ppButton);
+    // Makes the button play the title from the chapter: its main command and whatever follows
+    // are replaced by the one link; transitions in front of it stay. With bSetLabel the button
+    // is labelled with the chapter number. Its thumbnail takes the chapter's own picture again
+    // (source time -1). S_OK without any change when the button already plays that chapter of
+    // that title.
+    static HRESULT LinkChapter(IDSMenuButton* pButton, IDSTitle* pTitle, LONG lChapter,
+                               bool bSetLabel);
+    // Makes an index button jump to the page and labels it with the page's chapters, "5-8"
+    // ("0-0" for a page without chapter buttons).
+    static HRESULT LinkChapIndex(IDSMenuButton* pButton, IDSMenu* pPage);
+    // Gives every page of the chapter menu's chain as many index buttons as its template has
+    // (fewer when the chain has fewer pages), each jumping to one page of a window around
+    // the page, in page order; surplus index buttons are deleted and missing ones made from
+    // the template. S_FALSE when the template has no index buttons or the chain plays no
+    // chapter; E_POINTER for a null chain.
+    static HRESULT UpdateChapterIndexBtns(IDSMenu* pChain);
+    // Brings the chapter menu in line with the title's chapters: buttons are matched to
+    // chapters by their chapter-marker IDs; buttons whose chapter is gone (or that another
+    // button already stands for) are deleted, buttons whose chapter number changed are linked
+    // and labelled anew, and new chapters get buttons. Every chapter then has exactly one
+    // button and the title's buttons run in chapter order over the pages (pages added or
+    // removed as needed), followed by buttons that play something else, which are kept. Then
+    // the index buttons are updated and the pages laid out. E_CHAPTERMENUS_NO_MARKER_LIST
+    // when the title's production has no marker list.
+    static HRESULT UpdateChapterMenus(IDSTitle* pTitle, IDSMenu* pChapterMenu);
+    // Deletes every chapter menu page of the project whose first command button plays the
+    // title, and the command button above each first page that led to it (on its Up menu, or
+    // the root menu when it has none).
+    static HRESULT RemoveChapterMenus(IDSProjectData* pProject, LONG lTitleId);
+    // Makes every command button of the project that leads to the chapter menu play the
+    // menu's title instead (from its start).
+    static HRESULT RepairButtonToChapterMenu(IDSMenu* pMenu);
 };

@@ -20,6 +20,9 @@ bool MatchesTagMask(ULONG tag, ULONG mask);
 
 std::vector<CComPtr<IDSMenu>> GetMenuList(IDSProjectData* pProject, ULONG mask);
 std::vector<CComPtr<IDSTitle>> GetTitleList(IDSProjectData* pProject, ULONG mask);
+// The first of the project's menus that match (one reference), found without reading the menus
+// after it; null when none matches (foundation/TagLists.cpp).
+CComPtr<IDSMenu> GetFirstMenu(IDSProjectData* pProject, ULONG mask);
 
 // The elements of a menu or a button (anything that answers IDSMenuElementList), its own
 // list only, not the elements its buttons hold.

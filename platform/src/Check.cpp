@@ -52,6 +52,10 @@ void KVULogNull(const char* file, int line, const char* pointerText)
 
 void KVUTrace(const char* file, int line, const char* format, ...)
 {
+    // Traces run in loops over every button; composing texts nobody reads costs more than the
+    // work they describe.
+    if (!IsDebugOutputHeard())
+        return;
     va_list args;
     va_start(args, format);
     std::wstring text = FormatNarrowV(format, args);

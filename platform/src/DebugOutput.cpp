@@ -37,6 +37,11 @@ void OutputDebugStringW(const wchar_t* text)
         std::fputs(WideToUtf8(text).c_str(), stderr);
 }
 
+bool IsDebugOutputHeard()
+{
+    return CurrentCapture() || std::getenv("REELMARK_DEBUG");
+}
+
 void OutputDebugStringA(const char* text)
 {
     if (text)

@@ -1,6 +1,8 @@
 #include "dsutils/DSChapterList.h"
 #include "dsutils/DSTimeStr.h"
 
+#include "ChapterMarkers.h"
+
 #include "model/KVEMarkerList.h"
 #include "model/KVEProductionInfo.h"
 
@@ -13,8 +15,6 @@
 
 namespace {
 
-// Chapter 1 starts at 0 and a chapter this close to it would be a second start.
-constexpr double kFirstMarkerMinimum = 0.5;
 // The earliest time a new chapter may start.
 constexpr double kInsertMinimum = 0.9;
 // The link that marks the production's own thumbnail marker.
@@ -41,7 +41,7 @@ HRESULT DropMarkerAtStart(IKVEMarkerList* pMarkers)
         return S_FALSE;
     KVEMarker first{};
     CHECK_HR_SHORT(pMarkers->GetMarkerItem(0, KVE_MARKER_CHAPTER, &first));
-    if (first.dTime >= kFirstMarkerMinimum)
+    if (first.dTime >= kFirstChapterMarkerMinimum)
         return S_FALSE;
     CHECK_HR_SHORT(pMarkers->RemoveMarker(first.lID));
     return S_OK;

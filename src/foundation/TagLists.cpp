@@ -1,12 +1,17 @@
 #include "dsutils/DSTagLists.h"
 
+#include <limits>
+
 namespace {
 
-// Reads count items through item(index, out) and keeps those whose tag matches.
-template <class I, class Item> std::vector<CComPtr<I>> Matching(LONG count, ULONG mask, Item item)
+// Reads count items through item(index, out) and keeps those whose tag matches, the first most
+// of them at most.
+template <class I, class Item>
+std::vector<CComPtr<I>> Matching(LONG count, ULONG mask, Item item,
+                                 size_t most = std::numeric_limits<size_t>::max())
 {
     std::vector<CComPtr<I>> list;
-    for (LONG index = 1; index <= count; ++index) {
+    for (LONG index = 1; index <= count && list.size() < most; ++index) {
         CComPtr<I> object;
         if (FAILED(item(index, &object)) || !object)
             continue;
@@ -23,13 +28,14 @@ template <class I, class Item> std::vector<CComPtr<I>> Matching(LONG count, ULON
 template <class I>
 std::vector<CComPtr<I>> ProjectList(IDSProjectData* pProject,
                                     HRESULT (IDSProjectData::*countOf)(LONG*),
-                                    HRESULT (IDSProjectData::*itemOf)(LONG, I**), ULONG mask)
+                                    HRESULT (IDSProjectData::*itemOf)(LONG, I**), ULONG mask,
+                                    size_t most = std::numeric_limits<size_t>::max())
 {
     LONG count = 0;
     if (!pProject || FAILED((pProject->*countOf)(&count)))
         return {};
-    return Matching<I>(count, mask,
-                       [&](LONG index, I** item) { return (pProject->*itemOf)(index, item); });
+    return Matching<I>(
+        count, mask, [&](LONG index, I** item) { return (pProject->*itemOf)(index, item); }, most);
 }
 
 } // namespace
@@ -54,6 +60,13 @@ bool MatchesTagMask(ULONG tag, ULONG mask)
 std::vector<CComPtr<IDSMenu>> GetMenuList(IDSProjectData* pProject, ULONG mask)
 {
     return ProjectList(pProject, &IDSProjectData::get_MenuCount, &IDSProjectData::get_Menu, mask);
+}
+
+CComPtr<IDSMenu> GetFirstMenu(IDSProjectData* pProject, ULONG mask)
+{
+    std::vector<CComPtr<IDSMenu>> first =
+        ProjectList(pProject, &IDSProjectData::get_MenuCount, &IDSProjectData::get_Menu, mask, 1);
+    return first.empty() ? nullptr : first.front();
 }
 
 std::vector<CComPtr<IDSTitle>> GetTitleList(IDSProjectData* pProject, ULONG mask)

@@ -1,3 +1,5 @@
+#include "ButtonLabel.h"
+
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSProductionUtils.h"
@@ -26,11 +28,7 @@ HRESULT CDSMenuUtils::SetButtonTextToTarget(IDSMenuButton* pButton, IUnknown* pT
 {
     KVUClearErrorStack();
     CHECK_NULL(pButton);
-    CComBSTR bstrName = GetDisplayName(pTarget, nullptr);
     HRESULT hr = S_OK;
-    if (IDSMenuText* pText = GetTextElement(pButton))
-        CHECK_HR_ASSIGN(hr, pText->put_Label(bstrName));
-    else
-        CHECK_HR_ASSIGN(hr, pButton->put_Label(bstrName));
+    CHECK_HR_ASSIGN(hr, SetButtonLabel(pButton, GetDisplayName(pTarget, nullptr)));
     return hr;
 }

@@ -143,7 +143,8 @@ IDSTitle* CDSMenuUtils::GetFirstPlayTitle(IDSProjectData* pProject)
 
 IDSMenu* CDSMenuUtils::GetRootMenu(IDSProjectData* pProject)
 {
-    return FirstOf(GetMenuList(pProject, MenuType_Main | MenuType_Chapter));
+    // The project holds the menu; the caller borrows it.
+    return GetFirstMenu(pProject, MenuType_Main | MenuType_Chapter).p;
 }
 
 IDSMenu* CDSMenuUtils::GetHomeMenu(IDSMenu* pMenu)

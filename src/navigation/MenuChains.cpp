@@ -2,6 +2,7 @@
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTags.h"
 
+#include "ChainPages.h"
 #include "ChainWalk.h"
 
 #include "platform/Check.h"
@@ -30,7 +31,7 @@ IDSMenu* CDSMenuUtils::GetLastMenuInChain(IDSMenu* pMenu)
     return WalkChain(pMenu, &CDSMenuUtils::GetNextMenu);
 }
 
-IDSMenu* CDSMenuUtils::FindAvailableMenu(IDSMenu* pMenu)
+IDSMenu* CDSMenuUtils::FindAvailableMenu(IDSMenu* pMenu, bool create)
 {
     KVUClearErrorStack();
     DSMenuChainVec chain(pMenu);
@@ -38,7 +39,9 @@ IDSMenu* CDSMenuUtils::FindAvailableMenu(IDSMenu* pMenu)
         if (LayoutMenuVacant(spPage))
             return spPage;
     }
-    return nullptr;
+    if (!create || chain.empty())
+        return nullptr;
+    return AppendChainPage(chain.First(), chain.back());
 }
 
 HRESULT CDSMenuUtils::LinkMenuToChain(IDSMenu* pChainMember, IDSMenu* pNewMenu)

@@ -2,11 +2,40 @@
 #include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
+#include "dsutils/MenuStyleUtil.h"
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+#include "platform/ResultCodes.h"
 
 namespace {
+
+// The template a new menu of the type is made from: the one named by templateId when it serves
+// that type, else the project's default one.
+CComPtr<IDSMenu> TemplateForNewMenu(IDSProjectData* pProject, int menuType, ULONG templateId)
+{
+    ULONG templateTag =
+        menuType == MenuType_Main ? MenuType_MainTemplate : MenuType_ChapterTemplate;
+    if (templateId != CDSMenuUtils::kDefaultTemplate) {
+        CComPtr<IDSMenu> spChosen = FindMenu(pProject, templateId);
+        if (spChosen && (GetTag(spChosen) & templateTag))
+            return spChosen;
+    }
+    return CDSMenuUtils::GetDefaultTemplate(pProject, templateTag);
+}
+
+// Gives a new menu its template's look and elements, makes it loop on itself, and marks it
+// with its type.
+HRESULT ShapeNewMenu(IDSMenu* pNewMenu, const CComPtr<IDSMenu>& spMenuTemplate, int menuType)
+{
+    CHECK_HR(CMenuStyleUtil::MenuCopy(pNewMenu, spMenuTemplate));
+    CHECK_HR(CMenuStyleUtil::MenuElementsCopy(pNewMenu, spMenuTemplate));
+    CHECK_HR_TEXT(CDSMenuUtils::LinkCmd(pNewMenu, pNewMenu), "LinkCmd(pNewMenu,pNewMenu)");
+    CHECK_HR(pNewMenu->put_Tag(static_cast<ULONG>(menuType)));
+    if (CDSMenuUtils::MenuShouldBeStill(pNewMenu))
+        SetFlag(pNewMenu, MenuFlag_Still);
+    return S_OK;
+}
 
 // The menu's first button of a kind, with a reference of its own.
 CComPtr<IDSMenuButton> FirstButtonOf(IDSMenu* pMenu, ULONG mask)
@@ -87,6 +116,23 @@ HRESULT CDSMenuUtils::DeleteMenu(IDSMenu* pMenu)
     HRESULT hr = S_OK;
     CHECK_HR_ASSIGN(hr, spProject->RemoveMenu(lID, nullptr));
     return hr;
+}
+
+HRESULT CDSMenuUtils::AddMenu(IDSProjectData* pProject, int menuType, IDSMenu** ppMenu,
+                              ULONG templateId)
+{
+    KVUClearErrorStack();
+    if (!pProject)
+        return E_INVALIDARG;
+    CHECK_NULL(ppMenu);
+    CComPtr<IDSMenu> spMenuTemplate = TemplateForNewMenu(pProject, menuType, templateId);
+    if (!spMenuTemplate)
+        RETURN_CODE(E_ADDMENU_NO_TEMPLATE);
+    CComPtr<IDSMenu> spNewMenu;
+    CHECK_HR(pProject->AddMenu(-1, &spNewMenu));
+    spNewMenu.CopyTo(ppMenu);
+    CHECK_HR_SHORT(ShapeNewMenu(spNewMenu, spMenuTemplate, menuType));
+    return S_OK;
 }
 
 IDSMenu* CDSMenuUtils::GetMenuById(IDSProjectData* pProject, ULONG id)

@@ -21,6 +21,15 @@ template <class I> CComPtr<I> FirstOf(const std::vector<CComPtr<I>>& list)
 HRESULT AppendCopy(IDSMenuElement* pSource, IUnknown* pHolder,
                    CComPtr<IDSMenuElement>* pspCopy = nullptr);
 
+// The 1-based place of the element in the list; -1 (the end) when the list does not hold it.
+LONG IndexInList(IDSMenuElementList* pList, IDSMenuElement* pElement);
+
+// Moves the element out of the list that holds it into pTo, before pBefore (at the end when
+// pBefore is null or not in pTo), keeping its ID, and makes its resolved sources stale
+// (CDSMenuUtils::ClearForResolve). An element that pTo does not take goes back where it was,
+// rather than being lost. A failure is reported and returned.
+HRESULT MoveElementInto(IDSMenuElement* pElement, IDSMenuElementList* pTo, IDSMenuElement* pBefore);
+
 // Gives the menu the background and, with it, the duration of the template.
 HRESULT TakeBackground(IDSMenu* pDest, IDSMenu* pSrc, BSTR bsBackground);
 

@@ -78,19 +78,6 @@ HRESULT AddElementOfKind(IUnknown* pParent, eMenuElementType kind, CComPtr<I>& s
     return S_OK;
 }
 
-// The 1-based place of the element in the list; -1 (the end) when it is not found.
-LONG IndexInList(IDSMenuElementList* pList, IDSMenuElement* pElement)
-{
-    LONG count = 0;
-    pList->get_Count(&count);
-    for (LONG index = 1; index <= count; ++index) {
-        CComPtr<IDSMenuElement> spItem;
-        if (SUCCEEDED(pList->get_Item(index, &spItem)) && spItem.IsEqualObject(pElement))
-            return index;
-    }
-    return -1;
-}
-
 } // namespace
 
 HRESULT CDSMenuUtils::AddButton(IDSMenu* pMenu, IDSMenuButton** ppButton, ULONG type, int index)
@@ -173,21 +160,8 @@ HRESULT CDSMenuUtils::MoveMenuElement(IDSMenu* pMenu, IDSMenuElement* pElement)
     CHECK_HR(spElem->GetMenu(&spMenu));
     if (!spMenu || !spMenu.IsEqualObject(pMenu))
         return E_INVALIDARG;
-    CComPtr<IDSMenuElementList> spList;
-    CHECK_HR(spElem->GetParentList(&spList));
-    CHECK_NULL(spList);
     CComQIPtr<IDSMenuElementList> spMenuList(spMenu);
     CHECK_NULL(spMenuList);
-    LONG lIndex = IndexInList(spList, spElem);
-    LONG lID = GetID(spElem);
-    CComPtr<IDSMenuElement> spMove;
-    CHECK_HR(spList->RemoveElement(lID, &spMove));
-    if (HRESULT hr = spMenuList->InsertElement(-1, spMove); FAILED(hr)) {
-        // The element goes back where it was rather than being lost.
-        spList->InsertElement(lIndex, spMove);
-        LOG_HR(hr, "spMenuList->InsertElement(-1, spMove)");
-        return hr;
-    }
-    CHECK_HR_SHORT(ClearForResolve(spMove));
+    CHECK_HR_SHORT(MoveElementInto(spElem, spMenuList, nullptr));
     return S_OK;
 }

@@ -84,14 +84,14 @@ HRESULT CDSMenuUtils::FindTemplate(IDSMenu* pMenu, ULONG menuType, IDSMenu** ppT
 
 CComPtr<IDSMenu> CDSMenuUtils::GetDefaultTemplate(IDSProjectData* pProject, ULONG menuType)
 {
-    std::vector<CComPtr<IDSMenu>> templates = GetMenuList(pProject, kTemplateTags);
-    if (templates.empty())
+    CComPtr<IDSMenu> spFirst = GetFirstMenu(pProject, kTemplateTags);
+    if (!spFirst)
         return nullptr;
     CComPtr<IDSMenu> spHead = GetMenuTemplate(GetRootMenu(pProject));
     if (!spHead)
-        spHead = templates.front();
+        spHead = spFirst;
     CComPtr<IDSMenu> spTemplate;
     if (FAILED(FindTemplateByMenuType(pProject, spHead, menuType, &spTemplate)))
-        return templates.front();
+        return spFirst;
     return spTemplate;
 }

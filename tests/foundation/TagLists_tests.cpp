@@ -32,6 +32,11 @@ TEST_F(TagLists, MaskKeepsObjectsSharingABitInTheirOrder)
               (std::vector<LONG>{chapter, transition, main, untagged}));
     EXPECT_TRUE(GetMenuList(m_project, 0).empty());
     EXPECT_TRUE(GetTitleList(nullptr, kAllTags).empty());
+    // The first match alone, in the same order.
+    EXPECT_EQ(IdOf(GetFirstMenu(m_project, MenuType_Main | MenuType_Transition)), transition);
+    EXPECT_EQ(IdOf(GetFirstMenu(m_project, kAllTags)), chapter);
+    EXPECT_FALSE(GetFirstMenu(m_project, MenuType_ChapterTemplate));
+    EXPECT_FALSE(GetFirstMenu(nullptr, kAllTags));
 }
 
 TEST_F(TagLists, ButtonListSkipsOtherElementsAndNestedOnes)

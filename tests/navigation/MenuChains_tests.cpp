@@ -4,6 +4,8 @@
 
 #include "platform/ResultCodes.h"
 
+#include "support/ChainProject.h"
+
 #include <stdexcept>
 
 namespace {
@@ -127,6 +129,73 @@ TEST_F(MenuChainsTest, AppendingNeedsAChainAndAPage)
     EXPECT_TRUE(StackHolds(L"E_LINKMENUTOCHAIN_NO_CHAIN"));
     EXPECT_EQ(E_POINTER, CDSMenuUtils::LinkMenuToChain(root, nullptr));
     EXPECT_TRUE(Buttons(root, ButtonType_Next).empty());
+}
+
+} // namespace
+
+namespace {
+
+// Chains of a shipped theme's menus that grow pages as they fill.
+class GrowingChains : public ChainProject
+{
+protected:
+    // A main menu hung under the root menu, full of buttons that play a title.
+    CComPtr<IDSMenu> FullSubMenu()
+    {
+        CComPtr<IDSMenu> sub;
+        EXPECT_EQ(S_OK, CDSMenuUtils::AddMenu(project, MenuType_Main, &sub));
+        EXPECT_EQ(S_OK, CDSMenuUtils::LinkSubMenu(sub, root, nullptr, false));
+        FillWithTitleButtons(sub, AddTitleWithChapters(L"Harbour", 5, {}));
+        return sub;
+    }
+};
+
+TEST_F(GrowingChains, AFullSinglePageGetsASecondPageWithPrevUpAndHome)
+{
+    UseShippedTheme();
+    CComPtr<IDSMenu> sub = FullSubMenu();
+    LONG menus = MenuCount();
+    EXPECT_EQ(nullptr, CDSMenuUtils::FindAvailableMenu(sub, false));
+    EXPECT_EQ(menus, MenuCount());
+
+    IDSMenu* page2 = CDSMenuUtils::FindAvailableMenu(sub, true);
+    ASSERT_TRUE(page2) << KVUGetErrorStackText();
+    EXPECT_EQ(menus + 1, MenuCount());
+    EXPECT_EQ(MenuType_Main, GetTag(page2));
+    EXPECT_EQ(GetTemplateID(sub), GetTemplateID(page2));
+    EXPECT_TRUE(GetButtonList(page2, ButtonType_Command).empty());
+    EXPECT_EQ(page2, CDSMenuUtils::GetNextMenu(sub));
+    EXPECT_EQ(sub.p, CDSMenuUtils::GetPrevMenu(page2));
+    EXPECT_EQ(root.p, CDSMenuUtils::GetUpMenu(page2));
+    EXPECT_EQ(root.p, CDSMenuUtils::GetHomeMenu(page2));
+    EXPECT_TRUE(GetButtonList(page2, ButtonType_Next).empty());
+    EXPECT_TRUE(GetButtonList(sub, ButtonType_Prev).empty());
+    // The navigation buttons stand where the template has them.
+    CComPtr<IDSMenu> mainTemplate = CDSMenuUtils::GetMenuTemplate(page2);
+    float x = 0, y = 0, tx = 1, ty = 1;
+    ASSERT_EQ(S_OK, GetButtonList(page2, ButtonType_Prev)[0]->GetPosition(&x, &y));
+    ASSERT_EQ(S_OK, GetButtonList(mainTemplate, ButtonType_Prev)[0]->GetPosition(&tx, &ty));
+    EXPECT_FLOAT_EQ(tx, x);
+    EXPECT_FLOAT_EQ(ty, y);
+    // The new page has room, so it is found again rather than another one made.
+    EXPECT_EQ(page2, CDSMenuUtils::FindAvailableMenu(sub, true));
+    EXPECT_EQ(menus + 1, MenuCount());
+}
+
+TEST_F(GrowingChains, APageThatCannotBeLinkedIsTakenOutAgain)
+{
+    UseSmallTheme(2, 0);
+    CComPtr<IDSMenu> mainTemplate = CDSMenuUtils::GetMenuTemplate(root);
+    ASSERT_EQ(S_OK,
+              CDSMenuUtils::DeleteElement(GetButtonList(mainTemplate, ButtonType_Prev).front()));
+    FillWithTitleButtons(root, AddTitleWithChapters(L"Harbour", 5, {}));
+    LONG menus = MenuCount();
+    EXPECT_EQ(nullptr, CDSMenuUtils::FindAvailableMenu(root, true));
+    EXPECT_TRUE(StackHolds(L"LinkMenuToChain(pLast, spNewMenu)"));
+    EXPECT_TRUE(StackHolds(L"LinkNavButton(pNewMenu, ButtonType_Prev, pLast)"));
+    EXPECT_EQ(menus, MenuCount());
+    EXPECT_TRUE(GetButtonList(root, ButtonType_Next).empty());
+    EXPECT_EQ(nullptr, CDSMenuUtils::FindAvailableMenu(nullptr, true));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // classes registered) and compared pixel by pixel.
 #pragma once
 
+#include "model/IDSMenu.h"
 #include "model/KVEProductionData.h"
+#include "platform/ComPtr.h"
 #include "platform/Image.h"
 #include "support/ColourCheck.h"
 
@@ -10,3 +12,7 @@
 // it.
 HRESULT ExtractFrame(IKVEProductionData* production, double time, int width, int height,
                      BgraImage& frame);
+
+// A new production of the menu's shape (its aspect ratio) that holds the menu's background
+// alone, to tell what the menu draws over its background.
+HRESULT MenuBackgroundProduction(IDSMenu* menu, CComPtr<IKVEProductionData>& production);

@@ -9,15 +9,14 @@
 
 #include "model/IDSEncodingParams.h"
 #include "model/IDSProjectFile.h"
-#include "model/KVEEditData.h"
 #include "model/KVEGraphManager.h"
 #include "model/KVEProductionData.h"
-#include "model/KVEProductionInfo.h"
 #include "model/ModelClasses.h"
 #include "platform/Image.h"
 #include "platform/PathService.h"
 #include "platform/StringConv.h"
 #include "platform/TaskMemory.h"
+#include "support/FrameGrab.h"
 #include "support/ProjectTest.h"
 
 #include <algorithm>
@@ -161,27 +160,11 @@ protected:
         return Render(production, size);
     }
 
-    static CComPtr<IProductionInfo> InfoOf(IUnknown* production)
-    {
-        CComPtr<IUnknown> object;
-        EXPECT_EQ(S_OK, CComQIPtr<IKVEProductionData>(production)->GetProductionObj(&object));
-        return CComQIPtr<IProductionInfo>(object.p);
-    }
-
     // The menu's background alone, in a production of the shape of the menu's.
     static BgraImage RenderBackground(IDSMenu* menu, SIZE size)
     {
-        CComBSTR background;
-        EXPECT_EQ(S_OK, menu->get_Background(&background));
-        CComPtr<IUnknown> menuProduction;
-        EXPECT_EQ(S_OK, menu->GetProduction(&menuProduction));
-        double aspect = 0.0;
-        EXPECT_EQ(S_OK, InfoOf(menuProduction)->get_AspectRatio(&aspect));
         CComPtr<IKVEProductionData> production;
-        EXPECT_EQ(S_OK, production.CoCreateInstance(CLSID_KVEProduction));
-        EXPECT_EQ(S_OK, InfoOf(production)->put_AspectRatio(aspect));
-        EXPECT_EQ(S_OK, CComQIPtr<IEditData>(production.p)
-                            ->AddSourceFile(0, background, 0.0, 0.0, VARIANT_FALSE, nullptr));
+        EXPECT_EQ(S_OK, MenuBackgroundProduction(menu, production));
         return Render(production, size);
     }
 

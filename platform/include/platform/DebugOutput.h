@@ -8,6 +8,10 @@
 void OutputDebugStringW(const wchar_t* text);
 void OutputDebugStringA(const char* text);
 
+// Whether a text written to the debug output now by the calling thread would reach anyone (a
+// capture, or standard error with REELMARK_DEBUG set), so that writers can skip composing it.
+bool IsDebugOutputHeard();
+
 // Collects every text written to the debug output by the calling thread while it lives;
 // captures nest, the innermost one receiving.
 class DebugOutputCapture
