@@ -2,6 +2,7 @@
 
 #include "platform/PathService.h"
 #include "platform/StringConv.h"
+#include "platform/WideFormat.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,4 +68,14 @@ bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity)
     identity.index = info.st_ino;
     identity.volume = info.st_dev;
     return read;
+}
+
+std::wstring TimeSuffix(double seconds)
+{
+    std::wstring text = FormatWide(L"%.2f", seconds);
+    for (wchar_t& c : text) {
+        if (c == L'.' || c == L',')
+            c = L'-';
+    }
+    return text;
 }

@@ -39,3 +39,7 @@ struct FileIdentity
 
 // Opens the file for reading and reads its identity; false when it cannot be opened.
 bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity);
+
+// Seconds as they stand in the names of cached stills: "%.2f" with the point written as "-"
+// ("12.5" becomes "12-50"), since a point would start the file's extension.
+std::wstring TimeSuffix(double seconds);
