@@ -6,15 +6,15 @@
 
 #include "platform/ComObject.h"
 
+#include "support/EngineStubs.h"
+
 namespace {
 
 // A marker list holding only a production thumbnail, at whatever time a test gives it, even
 // one the engine would refuse.
-class ThumbnailOnlyMarkers : public ComObject<ThumbnailOnlyMarkers, IKVEMarkerList>
+class ThumbnailOnlyMarkers : public StubMarkerList<ComObject<ThumbnailOnlyMarkers, IKVEMarkerList>>
 {
 public:
-    HRESULT AddMarker(double, LONG, LONG, LONG*) override { return E_NOTIMPL; }
-    HRESULT RemoveMarker(LONG) override { return E_NOTIMPL; }
     HRESULT GetMarkerCount(LONG kind, LONG* count) override
     {
         *count = kind == KVE_MARKER_THUMBNAIL ? 1 : 0;
@@ -31,16 +31,6 @@ public:
         *marker = {7, m_time, -5, KVE_MARKER_THUMBNAIL};
         return S_OK;
     }
-    HRESULT GetMarkerIndex(LONG, LONG*) override { return E_NOTIMPL; }
-    HRESULT SetMarkerLink(LONG, LONG) override { return E_NOTIMPL; }
-    HRESULT RemoveAllMarkers() override { return E_NOTIMPL; }
-    HRESULT SetMarkerName(LONG, BSTR) override { return E_NOTIMPL; }
-    HRESULT GetMarkerName(LONG, BSTR*) override { return E_NOTIMPL; }
-    HRESULT RemoveMarkersOfKind(LONG) override { return E_NOTIMPL; }
-    HRESULT FindMarkerNear(double, LONG, double, LONG*) override { return E_NOTIMPL; }
-    HRESULT GetTotalMarkerCount(LONG*) override { return E_NOTIMPL; }
-    HRESULT CopyMarkersFrom(IKVEMarkerList*) override { return E_NOTIMPL; }
-    HRESULT SetMarkerTime(LONG, double) override { return E_NOTIMPL; }
 
     double m_time = 0.0;
 };

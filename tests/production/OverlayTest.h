@@ -12,14 +12,21 @@
 
 #include "platform/Config.h"
 
+// Overlays show their titles through files and stills, not nested productions, until a test
+// says otherwise.
+inline void TurnSubproductionsOff()
+{
+    CDSConfig config;
+    EXPECT_EQ(S_OK, config.SetBool(DSConfig_ThumbnailSubProductions, false));
+    EXPECT_EQ(S_OK, config.SetBool(DSConfig_OverlaySubProductions, false));
+}
+
 class OverlayTest : public ProductionTest
 {
 protected:
     OverlayTest()
     {
-        CDSConfig config;
-        EXPECT_EQ(S_OK, config.SetBool(DSConfig_ThumbnailSubProductions, false));
-        EXPECT_EQ(S_OK, config.SetBool(DSConfig_OverlaySubProductions, false));
+        TurnSubproductionsOff();
         EXPECT_EQ(S_OK, m_menu->put_Duration(6.0));
         // The fixture's empty title is no user title: tests list the titles they make.
         EXPECT_EQ(S_OK, m_title->put_Tag(0));
