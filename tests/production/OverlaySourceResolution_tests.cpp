@@ -263,6 +263,14 @@ TEST_F(OverlaySourceResolution, StillThumbnailsAreCachedPicturesOfTheTitlesFrame
     ASSERT_EQ(S_OK, CDSMenuUtils::ResolveBtnThumbSource(button, nullptr));
     ASSERT_EQ(S_OK, LoadImageFile(still, picture));
     EXPECT_EQ(640, picture.Width());
+
+    // A 16:9 title gives a still as wide as 480 lines of that shape.
+    ASSERT_EQ(S_OK, Info(title)->put_AspectRatio(16.0 / 9.0));
+    ASSERT_EQ(S_OK, CDSMenuUtils::ClearForResolve(button));
+    ASSERT_EQ(S_OK, CDSMenuUtils::ResolveBtnThumbSource(button, nullptr));
+    ASSERT_EQ(S_OK, LoadImageFile(SourceOf(thumbnail), picture));
+    EXPECT_EQ(853, picture.Width());
+    EXPECT_EQ(480, picture.Height());
 }
 
 // A button that leads to a chapter menu shows the menu's title, zoomed to fill its thumbnail:
