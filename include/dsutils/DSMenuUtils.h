@@ -19,6 +19,9 @@ struct IDSMenuButton;
 struct IDSMenuElement;
 struct IDSProjectData;
 struct IDSTitle;
+// Menu backgrounds, transitions and still menus (production/).
+struct IKVEGraphManager;
+struct IKVEProductionData;
 
 // The place and shape of a menu element (CDSMenuUtils::GetTransform, themes/ElementTransform.cpp):
 // the centre (relative to a holding button), the size (overlays only; 0 for other elements),
@@ -408,6 +411,81 @@ public:
     // that led to it over to the title of its first command button, which the button then
     // plays. Stops at the first failure.
     static HRESULT LinkRemoveMenu(IDSMenu* pMenu);
+
+    // Menu backgrounds, transitions and still menus (production/MenuBackground.cpp,
+    // production/MenuTransitions.cpp, production/TransitionStills.cpp,
+    // production/StillMenuProduction.cpp).
+
+    // The production of the menu's background: the production of the private title named by
+    // the menu's BkgndID (one reference through *ppBkgndSbd). With bCreate a menu without one
+    // gets a new title tagged TitleType_Private, and a background title marked for producing
+    // again (a new one, or one _DirtyOverlayProductions made stale) is built from the menu's
+    // Background: a production file is loaded, a moniker ("moniker:…") shows the production
+    // the background production keeps under that name, any other file is its only panel, in
+    // the shape of the menu's storyboard and for the menu's duration; a Background that names
+    // nothing there leaves it without panels. S_FALSE, *ppBkgndSbd null, without a background
+    // title when bCreate is false. E_POINTER for a null argument or a menu in no project; a
+    // BkgndID that names no title of the project gives the lookup's failure.
+    static HRESULT GetMenuBkgndProduction(IDSMenu* pMenu, IUnknown** ppBkgndSbd, bool bCreate);
+    // Brings the menu storyboard's background up to date: the background production (made
+    // when missing) is its first panel, under the moniker of the menu's BkgndID, replaced only
+    // when it shows anything else or the background production changed since; the storyboard
+    // lasts the menu's Duration; the menu's Audio is its background audio (a file that does
+    // not exist plays none), and the first panel plays its own sound only without one. A
+    // production-file background whose media are missing becomes black for the menu's
+    // duration; a background production without panels makes the placeholder picture
+    // "%CONTENT%/DVD/Mandatory/PlaceHolder.png" the menu's Background and shows it. Running
+    // it again on an unchanged menu changes nothing. E_POINTER for a null menu; failures are
+    // reported and returned, with what was done before them kept.
+    static HRESULT ResolveMenuBkgndSource(IDSMenu* pMenu);
+
+    // The transition menu the button's first transition command (DiscCommand_Transition or
+    // DiscCommand_TransitionClip) leads to, borrowed; null when the button has none or it
+    // names no menu of the project.
+    static IDSMenu* GetTransition(IDSMenuButton* pButton);
+    // Makes the transition menu (tagged MenuType_Transition, its own command jumping to the
+    // root menu) that the button's first transition command plays, and points the command at
+    // it. A clip transition gets a menu whose Background is the clip, once: a command that
+    // leads to a transition menu already keeps it, and a clip that does not exist makes none.
+    // An effect transition is built by CreateAutoTransition. pszName, when not empty, names
+    // the transition menu. S_OK, nothing done, for a button without a transition command.
+    // E_POINTER for a null button or one in no project.
+    static HRESULT CreateTransition(IDSMenuButton* pButton, const wchar_t* pszName = nullptr);
+    // Builds the effect transition of the command (an entry of the button's command list whose
+    // node is the effect) from the last frame of the button's menu to the first frame of the
+    // title or menu the button leads to: two stills (GetThumbnailFromCache) with the effect
+    // between them, in a transition menu's production shaped like the button's menu. The
+    // transition menu the command leads to is used again when this button is the first of
+    // the project to lead to it; otherwise a new one is appended and command.param1 names it
+    // (the caller commits the list the entry belongs to). S_FALSE, nothing made, when the
+    // button leads nowhere. E_POINTER for a null button or one in no menu or project.
+    static HRESULT CreateAutoTransition(DiscCommandParams& command, IDSMenuButton* pButton);
+    // Renders the first (bBegin) or the last whole frame of the production, 640 × 480 for a
+    // 4:3 production and 640 × 360 otherwise, to "TBCache_<lId>_begin.PNG" or "…_end.PNG" in
+    // the "TransitionCache" folder of the temporary folder, anew on every call, and hands its
+    // path out in a new string. The first frame is taken half a frame in, the last half a
+    // frame before the end of the frame before the last; a production shorter than two frames
+    // gives its first. E_POINTER for a null argument; failures are reported and returned.
+    static HRESULT GetThumbnailFromCache(BSTR* pbstrFile, IKVEProductionData* pProduction,
+                                         bool bBegin, LONG lId);
+    // Removes every transition menu of the project that no button of any menu leads to.
+    // E_POINTER for a null project; the first failed removal is returned.
+    static HRESULT RemoveUnreferencedTransitions(IDSProjectData* pProject);
+
+    // Makes a still production of a resolved menu: the menu storyboard's frame at 0 rendered
+    // at the height of the project's frame (CDSEncodeParams::GetFrameSize) and the width of
+    // the menu's shape (4:3 or 16:9, truncated) to "MenuStill_<ID>.png" in the "Menus" folder
+    // of the temporary folder, shown from the middle of the first frame to the middle of the
+    // frame that holds the menu's duration (1 second with bOneSecond), with the menu's Audio
+    // as background audio carrying the menu storyboard's background audio settings (a missing
+    // file gives no audio). The graph manager is left rendering the menu storyboard. One
+    // reference to the new production through *ppUnkStillSbd. bReserved is not used.
+    // E_POINTER for a null menu, graph manager or out argument; failures are reported and
+    // returned, and a written still stays on disk.
+    static HRESULT CreateStillMenuProduction(const CComPtr<IDSMenu>& spMenu,
+                                             const CComPtr<IKVEGraphManager>& spGraphMgr,
+                                             IUnknown** ppUnkStillSbd, bool bOneSecond,
+                                             bool bReserved);
 
     // Menu production: resolving a menu and its overlay sources, and the menu's durations
     // (production/ResolveMenuProduction.cpp, production/EffectDuration.cpp,

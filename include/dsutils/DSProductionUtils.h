@@ -170,4 +170,27 @@ public:
                                        const wchar_t* pszText1 = nullptr,
                                        const wchar_t* pszText2 = nullptr,
                                        const wchar_t* pszText3 = nullptr);
+
+    // ---- Menu backgrounds (production/ProductionEdits.cpp, production/MediaFileQueries.cpp,
+    // production/BackgroundAudio.cpp).
+
+    // Gives pDst the aspect ratio of pSrc's production information (4/3 when pSrc is null or
+    // has none). A destination that has that ratio already is left alone, so that it reports
+    // no change. E_POINTER for a null destination or one without information; failures of the
+    // engine are reported and returned.
+    static HRESULT MatchAspectRatio(IKVEProductionData* pSrc, IKVEProductionData* pDst);
+    // Whether the file is a smart audio track (as the media file properties object reads it);
+    // false for null, an empty name or a file that cannot be read.
+    static bool IsSmartSoundAudio(const wchar_t* pszFile);
+    // Replaces the storyboard's background audio: every audio object of the kind
+    // enBackgroundAudio is deleted, then bstrAudio is added from the start, as a smart audio
+    // track when it is one (it arranges its own length), else as a plain file repeated up to
+    // the storyboard's end. The storyboard's first panel plays its own sound exactly when
+    // bstrAudio is empty. E_POINTER for a null or non-storyboard object; the engine's refusal
+    // of a file (a missing or unreadable one) is reported and returned.
+    static HRESULT SetBkgndAudio(IUnknown* pSbd, const CComBSTR& bstrAudio);
+    // The storyboard's background audio: the file of plain audio, or the file a smart audio
+    // track was added from. S_FALSE, bstrAudio empty, when it has none. E_POINTER for a null or
+    // non-storyboard object.
+    static HRESULT GetBkgndAudio(IUnknown* pSbd, CComBSTR& bstrAudio);
 };

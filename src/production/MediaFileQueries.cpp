@@ -2,6 +2,8 @@
 
 #include "dsutils/DSProductionUtils.h"
 
+#include "ProductionAccess.h"
+
 #include "model/KVGMediaFileProp.h"
 
 #include "platform/Check.h"
@@ -60,6 +62,19 @@ HRESULT CDSProductionUtils::IsFileEditable(const wchar_t* pszFile)
     if (reason != 0)
         RETURN_CODE(static_cast<HRESULT>(reason));
     return S_OK;
+}
+
+bool CDSProductionUtils::IsSmartSoundAudio(const wchar_t* pszFile)
+{
+    if (!pszFile || !*pszFile)
+        return false;
+    CComPtr<IKVGMediaFileProp> spFileProp;
+    if (FAILED(spFileProp.CoCreateInstance(CLSID_KVGMediaFileProp)) ||
+        !Answered(spFileProp->SetFile(CComBSTR(pszFile)), "spFileProp->SetFile(strFile)"))
+        return false;
+    VARIANT_BOOL bSmart = VARIANT_FALSE;
+    return Answered(spFileProp->IsSmartAudio(&bSmart), "spFileProp->IsSmartAudio(&bSmart)") &&
+           bSmart != VARIANT_FALSE;
 }
 
 HRESULT OpenFileProperties(const wchar_t* pszFile, CComPtr<IKVGMediaFileProp>& spFileProp)

@@ -67,6 +67,24 @@ HRESULT ChildElementOf(IXMLDOMNode* pParent, const wchar_t* name, CComPtr<IXMLDO
     return S_OK;
 }
 
+std::vector<CComPtr<IKVEAudioSubObject>> BackgroundAudiosOf(IKVEProductionData* pSbd)
+{
+    std::vector<CComPtr<IKVEAudioSubObject>> found;
+    LONG count = 0;
+    if (!pSbd || FAILED(pSbd->GetNumberOfAudios(&count)))
+        return found;
+    for (LONG i = 0; i < count; ++i) {
+        CComPtr<IUnknown> spAudio;
+        LONG kind = -1;
+        if (FAILED(pSbd->GetAudioItem(i, &spAudio)))
+            continue;
+        CComQIPtr<IKVEAudioSubObject> spSub(spAudio);
+        if (spSub && SUCCEEDED(spSub->get_Kind(&kind)) && kind == enBackgroundAudio)
+            found.push_back(spSub);
+    }
+    return found;
+}
+
 bool Answered(HRESULT hr, const char* query)
 {
     if (FAILED(hr) && hr != E_NOINTERFACE)

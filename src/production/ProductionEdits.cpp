@@ -17,6 +17,9 @@
 
 namespace {
 
+// The shape of a frame when a production says nothing about it.
+constexpr double kDefaultAspectRatio = 4.0 / 3.0;
+
 // Ends a source panel on the middle of the last whole frame of its file, for a storyboard
 // asked to last longer than its source: a cut in the middle of a frame keeps the frame
 // whatever the rounding of the player.
@@ -44,17 +47,8 @@ HRESULT EndOnLastWholeFrame(IKVEProductionData* pSbd, IBaseObject* pBase)
 // The storyboard's plain background audio file (not smart audio), or null.
 CComPtr<IKVEAudioSubObject> PlainBackgroundAudio(IKVEProductionData* pSbd)
 {
-    LONG count = 0;
-    if (FAILED(pSbd->GetNumberOfAudios(&count)))
-        return nullptr;
-    for (LONG i = 0; i < count; ++i) {
-        CComPtr<IUnknown> spAudio;
-        LONG kind = -1;
-        if (FAILED(pSbd->GetAudioItem(i, &spAudio)))
-            continue;
-        CComQIPtr<IKVEAudioSubObject> spSub(spAudio);
-        if (spSub && SUCCEEDED(spSub->get_Kind(&kind)) && kind == enBackgroundAudio &&
-            !CComQIPtr<IKVESmartAudio>(spAudio))
+    for (const CComPtr<IKVEAudioSubObject>& spSub : BackgroundAudiosOf(pSbd)) {
+        if (!CComQIPtr<IKVESmartAudio>(spSub.p))
             return spSub;
     }
     return nullptr;
@@ -145,4 +139,22 @@ HRESULT CDSProductionUtils::ValidateProduction(IUnknown* pSbd)
         return S_OK;
     ReportMissingFiles(__LINE__, missing);
     return E_VALIDATEPRODUCTION_MISSING_FILES;
+}
+
+HRESULT CDSProductionUtils::MatchAspectRatio(IKVEProductionData* pSrc, IKVEProductionData* pDst)
+{
+    KVUClearErrorStack();
+    CHECK_NULL(pDst);
+    double dAspectRatio = kDefaultAspectRatio;
+    if (CComPtr<IProductionInfo> spSrcInfo = ProductionInfoOf(pSrc))
+        CHECK_HR_TEXT(spSrcInfo->get_AspectRatio(&dAspectRatio),
+                      "spProdInfo->get_AspectRatio(&dAspectRatio)");
+    CComPtr<IProductionInfo> spProdInfo = ProductionInfoOf(pDst);
+    CHECK_NULL_TEXT(spProdInfo.p, "(IProductionInfo*)spProdInfo");
+    // Writing the ratio it already has would mark the destination as changed for nothing.
+    double dCurrent = 0.0;
+    if (SUCCEEDED(spProdInfo->get_AspectRatio(&dCurrent)) && dCurrent == dAspectRatio)
+        return S_OK;
+    CHECK_HR(spProdInfo->put_AspectRatio(dAspectRatio));
+    return S_OK;
 }
