@@ -1,3 +1,4 @@
+#include "MandatoryContent.h"
 #include "OnDiscThumbnails.h"
 #include "OverlaySources.h"
 #include "RawSource.h"
@@ -11,7 +12,6 @@
 #include "foundation/FileOperations.h"
 
 #include "model/KVEEditData.h"
-#include "model/KVEProductionInfo.h"
 
 #include "platform/Check.h"
 #include "platform/DebugOutput.h"
@@ -19,20 +19,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr wchar_t kPlaceholderPicture[] = L"%CONTENT%/DVD/Mandatory/PlaceHolder.png";
-
-HRESULT MatchAspectRatio(IKVEProductionData* pSrc, IKVEProductionData* pDst)
-{
-    double dAspectRatio = 4.0 / 3.0;
-    CComQIPtr<IProductionInfo> spSrcInfo(pSrc);
-    CComQIPtr<IProductionInfo> spDstInfo(pDst);
-    if (spSrcInfo)
-        spSrcInfo->get_AspectRatio(&dAspectRatio);
-    CHECK_NULL(spDstInfo.p);
-    CHECK_HR(spDstInfo->put_AspectRatio(dAspectRatio));
-    return S_OK;
-}
 
 struct Montage
 {
@@ -83,7 +69,7 @@ HRESULT PrepareMontage(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl, size_
     if (dwTitleId != DWORD(lPrivateId))
         CHECK_HR(pOvl->put_PrivateId(LONG(dwTitleId)));
     CHECK_HR(CDSProductionUtils::ClearProduction(montage.spPrivate));
-    CHECK_HR(MatchAspectRatio(pMenuSbd, montage.spPrivate));
+    CHECK_HR(CDSProductionUtils::MatchAspectRatio(pMenuSbd, montage.spPrivate));
     montage.spEditData = montage.spPrivate.p;
     CHECK_NULL_TEXT(montage.spEditData.p, "(IEditData*)spEditData");
     return S_OK;
