@@ -109,7 +109,7 @@ bool ShowsSingleSource(IDSMenuOverlay* pOvl)
 }
 
 HRESULT SetOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
-                         const DisplayList& displayList, bool bBtn)
+                         const DisplayList& displayList, bool bBtn, double& dSourceAspect)
 {
     CDSConfig config;
     bool bUseSubproduction =
@@ -120,7 +120,8 @@ HRESULT SetOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
     }
     if (displayList.size() == 1 || ShowsSingleSource(pOvl))
         return SetSingleOverlaySource(pMenuSbd, pOvl, displayList.front().m_Id,
-                                      displayList.front().m_dOffset, bUseSubproduction);
+                                      displayList.front().m_dOffset, bUseSubproduction,
+                                      dSourceAspect);
     return SetMultipleOverlaySource(pMenuSbd, pOvl, displayList, bUseSubproduction);
 }
 
@@ -140,16 +141,18 @@ HRESULT CDSMenuUtils::ResolveOverlaySource(IDSMenuOverlay* pOvl, IUnknown* pSbd,
     LONG srcType = 0;
     LONG lId = 0;
     CHECK_HR(pOvl->GetSourceType(&srcType, &lId));
+    // The shape of the source when resolving it told it: asking the file again costs a probe.
+    double dSourceAspect = 0.0;
     if (srcType == OverlaySource_File) {
         CHECK_HR_SHORT(CheckFileSource(pOvl, bBtn, timer));
     } else {
         DisplayList displayList;
         CHECK_HR_SHORT(BuildDisplayList(pOvl, srcType, lId, displayList, timer));
-        CHECK_HR_TEXT(SetOverlaySource(pMenuSbd, pOvl, displayList, bBtn),
+        CHECK_HR_TEXT(SetOverlaySource(pMenuSbd, pOvl, displayList, bBtn, dSourceAspect),
                       "SetOverlaySource(pMenuSbd, pOvl, displayList, bBtn)");
         timer.AddEntry("SetOverlaySource");
     }
-    CHECK_HR_SHORT(ZoomOverlaySource(pMenuSbd, pOvl));
+    CHECK_HR_SHORT(ZoomOverlaySource(pMenuSbd, pOvl, dSourceAspect));
     timer.AddEntry("Zoom Overlay Source");
     return S_OK;
 }

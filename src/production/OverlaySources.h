@@ -13,8 +13,10 @@
 // then, with its interval and rotation, or, with bUseSubproduction, the title's production
 // itself kept in the menu storyboard when what is shown then is no plain file. A source that
 // cannot be found clears the overlay's Source; other failures are reported and returned.
+// dSourceAspect receives the shown width / height of the picture given when it is known
+// without asking the file again, else 0.
 HRESULT SetSingleOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl, LONG lSourceId,
-                               double dOffset, bool bUseSubproduction);
+                               double dOffset, bool bUseSubproduction, double& dSourceAspect);
 
 // The overlay shows a montage of the titles of the list, each for an equal share of the
 // menu's duration and joined by dissolves, built anew in the overlay's private production and

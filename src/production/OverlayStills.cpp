@@ -102,7 +102,8 @@ HRESULT ComposeOverlayStillFilename(LONG lOverlayId, LONG lSourceId, double dTim
     return S_OK;
 }
 
-HRESULT ExtractRawImage(IDSMenuOverlay* pOvl, LONG lSourceId, double dOffset, BSTR* pbstrFile)
+HRESULT ExtractRawImage(IDSMenuOverlay* pOvl, LONG lSourceId, double dOffset, BSTR* pbstrFile,
+                        double* pdAspect)
 {
     CHECK_NULL(pOvl);
     CHECK_NULL(pbstrFile);
@@ -115,5 +116,7 @@ HRESULT ExtractRawImage(IDSMenuOverlay* pOvl, LONG lSourceId, double dOffset, BS
     if (!CanReuse(pOvl, request))
         CHECK_HR_SHORT(RenderStill(request, dOffset));
     *pbstrFile = request.bstrFile.Detach();
+    if (pdAspect)
+        *pdAspect = double(request.nX) / double(request.nY);
     return S_OK;
 }

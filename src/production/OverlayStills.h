@@ -16,5 +16,7 @@ HRESULT ComposeOverlayStillFilename(LONG lOverlayId, LONG lSourceId, double dTim
 // have TitleFlag_ChapterStills shares its stills through the chapter-still cache of its
 // source file; other stills are the overlay's own. A still already in the cache is reused
 // when the overlay shows it now, or when it is a chapter still; otherwise it is rendered and
-// saved. *pbstrFile receives its path (a new string the caller frees).
-HRESULT ExtractRawImage(IDSMenuOverlay* pOvl, LONG lSourceId, double dOffset, BSTR* pbstrFile);
+// saved. *pbstrFile receives its path (a new string the caller frees), and *pdAspect, when
+// given, the still's width / height.
+HRESULT ExtractRawImage(IDSMenuOverlay* pOvl, LONG lSourceId, double dOffset, BSTR* pbstrFile,
+                        double* pdAspect = nullptr);

@@ -65,14 +65,18 @@ HRESULT ReadSize(IDSMenuOverlay* pOvl, OverlayFitInput& fit)
     return S_OK;
 }
 
-HRESULT ReadSource(IDSMenuOverlay* pOvl, ZoomFacts& facts)
+HRESULT ReadSource(IDSMenuOverlay* pOvl, double dKnownAspect, ZoomFacts& facts)
 {
     CComBSTR bstrSource;
     CHECK_HR(pOvl->get_Source(&bstrSource));
     std::wstring source = bstrSource.Str();
     facts.bPrivate = IsMoniker(source) || CDSProductionUtils::IsProductionFile(source.c_str());
-    facts.fit.sourceAspect =
-        facts.bPrivate ? facts.fit.menuAspect : AspectOfFile(source, facts.fit.menuAspect);
+    if (facts.bPrivate)
+        facts.fit.sourceAspect = facts.fit.menuAspect;
+    else if (dKnownAspect > 0.0)
+        facts.fit.sourceAspect = dKnownAspect;
+    else
+        facts.fit.sourceAspect = AspectOfFile(source, facts.fit.menuAspect);
     return S_OK;
 }
 
@@ -96,14 +100,14 @@ HRESULT ReadMask(IDSMenuOverlay* pOvl, bool b4x3, ZoomFacts& facts)
     return S_OK;
 }
 
-HRESULT ReadFacts(IDSMenuOverlay* pOvl, ZoomFacts& facts)
+HRESULT ReadFacts(IDSMenuOverlay* pOvl, double dKnownAspect, ZoomFacts& facts)
 {
     CComPtr<IDSMenu> spMenu;
     CHECK_HR(pOvl->GetMenu(&spMenu));
     bool b4x3 = IsAspectRatio4x3(spMenu);
     facts.fit.menuAspect = b4x3 ? 4.0 / 3.0 : 16.0 / 9.0;
     CHECK_HR_SHORT(ReadSize(pOvl, facts.fit));
-    CHECK_HR_SHORT(ReadSource(pOvl, facts));
+    CHECK_HR_SHORT(ReadSource(pOvl, dKnownAspect, facts));
     CHECK_HR_SHORT(ReadMask(pOvl, b4x3, facts));
     LONG lPrivateId = 0;
     CHECK_HR(pOvl->get_PrivateId(&lPrivateId));
@@ -234,12 +238,13 @@ HRESULT WriteScales(IDSMenuOverlay* pOvl, const ZoomFacts& facts, const OverlayF
 
 } // namespace
 
-HRESULT ZoomOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl)
+HRESULT ZoomOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
+                          double dKnownSourceAspect)
 {
     CHECK_NULL(pMenuSbd);
     CHECK_NULL(pOvl);
     ZoomFacts facts;
-    CHECK_HR_SHORT(ReadFacts(pOvl, facts));
+    CHECK_HR_SHORT(ReadFacts(pOvl, dKnownSourceAspect, facts));
     CComPtr<IXMLDOMElement> piPlugInData;
     CHECK_HR_SHORT(PluginDataOf(pMenuSbd, pOvl, piPlugInData));
     CHECK_HR_SHORT(ClearZoomToFill(piPlugInData, facts.spMontage));

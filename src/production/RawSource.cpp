@@ -53,6 +53,7 @@ HRESULT DescribeSource(const SourcePanelFacts& facts, double dOffset, RawSourceI
     CHECK_HR(facts.source->get_InPoint(&dIn));
     CHECK_HR(facts.source->get_OutPoint(&info.m_dOutPoint));
     CHECK_HR(facts.source->get_Rotation(&info.m_lAngle));
+    CHECK_HR(facts.source->get_AspectRatio(&info.m_dAspectRatio));
     double local =
         std::clamp(dOffset - facts.start, 0.0, std::max(0.0, facts.duration - kBeforeEnd));
     info.m_szSrcFile = bstrFile.Str();

@@ -18,6 +18,8 @@ struct RawSourceInfo
     double m_dStart = 0.0;
     // The file's rotation in degrees.
     LONG m_lAngle = 0;
+    // The width / height of the file's picture as shown; 0 when the engine does not know it.
+    double m_dAspectRatio = 0.0;
 };
 
 // The source file shown at dOffset seconds of the production (a slide of a slide show is the

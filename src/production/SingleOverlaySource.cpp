@@ -22,6 +22,8 @@ struct SingleSource
     CComQIPtr<IDSTitle> spTitle;
     LONG lId = 0;
     double dOffset = 0.0;
+    // What is learnt of the picture's shape on the way.
+    double* pdAspect = nullptr;
 };
 
 HRESULT ClearSource(IDSMenuOverlay* pOvl)
@@ -72,7 +74,7 @@ HRESULT SetStillSource(IDSMenuOverlay* pOvl, const SingleSource& source)
     CComBSTR bstrOriginal;
     CHECK_HR(pOvl->get_Source(&bstrOriginal));
     CComBSTR bstrStill;
-    if (FAILED(ExtractRawImage(pOvl, source.lId, source.dOffset, &bstrStill)) ||
+    if (FAILED(ExtractRawImage(pOvl, source.lId, source.dOffset, &bstrStill, source.pdAspect)) ||
         bstrStill.IsEmpty())
         return ClearSource(pOvl);
     if (bstrOriginal.Str() != bstrStill.Str())
@@ -96,7 +98,8 @@ std::wstring FileOfSource(const std::wstring& file)
     return IsDiscSource(file) ? file.substr(4) : file;
 }
 
-HRESULT SetFileSource(IDSMenuOverlay* pOvl, const RawSourceInfo& srcInfo)
+HRESULT SetFileSource(IDSMenuOverlay* pOvl, const SingleSource& source,
+                      const RawSourceInfo& srcInfo)
 {
     if (IsDiscSource(srcInfo.m_szSrcFile) && !IsExistingFile(FileOfSource(srcInfo.m_szSrcFile))) {
         TRACE_LINE("Could not extract raw image from VOB");
@@ -106,6 +109,7 @@ HRESULT SetFileSource(IDSMenuOverlay* pOvl, const RawSourceInfo& srcInfo)
     CHECK_HR(pOvl->put_SourceRotation(srcInfo.m_lAngle));
     CHECK_HR(pOvl->put_InPoint(srcInfo.m_dInPoint));
     CHECK_HR(pOvl->put_OutPoint(srcInfo.m_dOutPoint));
+    *source.pdAspect = srcInfo.m_dAspectRatio;
     return S_OK;
 }
 
@@ -120,7 +124,7 @@ HRESULT SetFoundSource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
     if (source.spTitle && NamesThemeBackdrop(SourceOf(pOvl).Str()) &&
         UseSubproductionsForOverlays())
         return SetSubproductionSource(pMenuSbd, pOvl, pProduction, source);
-    return SetFileSource(pOvl, srcInfo);
+    return SetFileSource(pOvl, source, srcInfo);
 }
 
 HRESULT SetPictureSource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
@@ -144,8 +148,9 @@ HRESULT SetPictureSource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl,
 } // namespace
 
 HRESULT SetSingleOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOvl, LONG lSourceId,
-                               double dOffset, bool bUseSubproduction)
+                               double dOffset, bool bUseSubproduction, double& dSourceAspect)
 {
+    dSourceAspect = 0.0;
     CHECK_NULL(pMenuSbd);
     CHECK_NULL(pOvl);
     CComPtr<IDSProjectData> spProject = GetProject(pOvl);
@@ -153,6 +158,7 @@ HRESULT SetSingleOverlaySource(IKVEProductionData* pMenuSbd, IDSMenuOverlay* pOv
     SingleSource source;
     source.lId = lSourceId;
     source.dOffset = dOffset;
+    source.pdAspect = &dSourceAspect;
     spProject->FindByID(lSourceId, &source.spObject);
     source.spTitle = source.spObject.p;
     if (IsOnDiscTitle(source.spTitle, spProject))
