@@ -489,8 +489,9 @@ public:
 
     // Menu production: resolving a menu and its overlay sources, and the menu's durations
     // (production/ResolveMenuProduction.cpp, production/EffectDuration.cpp,
-    // production/MenuDuration.cpp, production/OverlaySourceResolution.cpp,
-    // production/OverlayLimit.cpp, production/OnDiscThumbnails.cpp).
+    // production/MenuDuration.cpp, production/MenuShouldBeStill.cpp,
+    // production/OverlaySourceResolution.cpp, production/OverlayLimit.cpp,
+    // production/OnDiscThumbnails.cpp).
 
     // Brings the menu's production up to date with the menu, in this order: with bRelink the
     // commands of the menu and its buttons that lead to objects no longer in the project are
@@ -521,6 +522,10 @@ public:
     // audio, -1.0 when it sets no limit. E_POINTER for a null argument; a menu without a
     // storyboard gives the failure of that lookup.
     static HRESULT GetMaxDuration(IDSMenu* pMenu, double* pdblSecs);
+    // Whether the menu must be a still menu: its project's disc format does not allow menus
+    // that move (a project that cannot answer is taken for a DVD; DiscFormat_None allows no
+    // moving menus). False for a null menu or one in no project.
+    static bool MenuShouldBeStill(IDSMenu* pMenu);
 
     // Resolves the button's first thumbnail overlay (ResolveOverlaySource as a button's
     // thumbnail) in pSbd, or in its menu's storyboard when pSbd is null; a command button that

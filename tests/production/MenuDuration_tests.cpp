@@ -73,4 +73,19 @@ TEST_F(MenuDuration, TheLongestDurationIsWhatTheSmartAudioAllows)
     EXPECT_EQ(-1.0, MaxDuration());
 }
 
+// Still menus are what disc formats without moving menus need.
+TEST_F(MenuDuration, MenusAreStillWhereTheDiscFormatHasNoMovingMenus)
+{
+    for (DiscFormat format :
+         {DiscFormat_None, DiscFormat_DVD2, DiscFormat_DVD3, DiscFormat_BluRay2}) {
+        ASSERT_EQ(S_OK, m_project->put_DiscFormat(format));
+        EXPECT_TRUE(CDSMenuUtils::MenuShouldBeStill(m_menu)) << format;
+    }
+    for (DiscFormat format : {DiscFormat_DVD, DiscFormat_DVD4, DiscFormat_VCD, DiscFormat_BluRay}) {
+        ASSERT_EQ(S_OK, m_project->put_DiscFormat(format));
+        EXPECT_FALSE(CDSMenuUtils::MenuShouldBeStill(m_menu)) << format;
+    }
+    EXPECT_FALSE(CDSMenuUtils::MenuShouldBeStill(nullptr));
+}
+
 } // namespace
