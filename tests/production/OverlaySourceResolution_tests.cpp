@@ -1,5 +1,7 @@
 #include "OverlayTest.h"
 
+#include "production/OverlayStills.h"
+
 #include "dsutils/DSTags.h"
 
 #include "model/IDSEncodingParams.h"
@@ -271,6 +273,12 @@ TEST_F(OverlaySourceResolution, StillThumbnailsAreCachedPicturesOfTheTitlesFrame
     ASSERT_EQ(S_OK, LoadImageFile(SourceOf(thumbnail), picture));
     EXPECT_EQ(853, picture.Width());
     EXPECT_EQ(480, picture.Height());
+
+    // Whole seconds keep their two places, so that no two times share a name.
+    CComBSTR bstrName;
+    ASSERT_EQ(S_OK, ComposeOverlayStillFilename(7, 9, 3.0, &bstrName));
+    EXPECT_TRUE(bstrName.Str().ends_with(L"StillThumbnailCache/OvlStill_7_9_3-00.png"))
+        << WideToUtf8(bstrName.Str());
 }
 
 // A button that leads to a chapter menu shows the menu's title, zoomed to fill its thumbnail:
