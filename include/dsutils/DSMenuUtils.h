@@ -573,4 +573,68 @@ public:
     // Makes every command button of the project that leads to the chapter menu play the
     // menu's title instead (from its start).
     static HRESULT RepairButtonToChapterMenu(IDSMenu* pMenu);
+
+    // Menu production: resolving a menu and its overlay sources, and the menu's durations
+    // (production/ResolveMenuProduction.cpp, production/EffectDuration.cpp,
+    // production/MenuDuration.cpp, production/OverlaySourceResolution.cpp, production/OverlayLimit.cpp,
+    // production/OnDiscThumbnails.cpp).
+
+    // Brings the menu's production up to date with the menu, in this order: with bRelink the
+    // commands of the menu and its buttons that lead to objects no longer in the project are
+    // removed; the thumbnail of every command button and every free overlay is resolved
+    // (ResolveBtnThumbSource, ResolveOverlaySource); the background (ResolveMenuBkgndSource);
+    // on disc formats 5 and 6 the buttons are numbered (SetNumberBtns); with bRelink the
+    // buttons' arrow-key neighbours are linked (applyButtonLinkAlgorithm) and their transition
+    // menus made (CreateTransition); last the effect intervals (ResolveEffectDuration). The
+    // storyboard collects the changes as one (its update switch is off meanwhile), and a
+    // project that had no unsaved changes before is marked unchanged again after. When ppSbd
+    // is given it receives the menu's storyboard (one reference) before any step runs, also
+    // when a step fails. The first failing step stops the run and is returned; what the steps
+    // before it did stays. Running it again on an unchanged menu changes nothing. E_POINTER
+    // for a null menu, a menu in no project or without a storyboard.
+    static HRESULT ResolveMenuProduction(IDSMenu* pMenu, IUnknown** ppSbd, bool bRelink);
+    // Shows every button, free overlay and text of the menu from the middle of the first frame
+    // of its storyboard to the middle of the last whole frame that begins before its end (at
+    // the storyboard's editing frame rate, 29.97 when it has none). E_POINTER for a null menu
+    // or one without a storyboard; the elements' answers are not checked.
+    static HRESULT ResolveEffectDuration(IDSMenu* pMenu);
+    // The menu's stored duration in seconds (also while it is automatic). E_POINTER for a null
+    // argument; a failed read is reported and returned.
+    static HRESULT GetDuration(IDSMenu* pMenu, double* pdblSecs);
+    // 0 makes the duration automatic (MenuFlag_AutoDuration) and keeps the stored value; any
+    // other value is stored and makes it fixed. A refused value is reported and returned.
+    static HRESULT SetDuration(IDSMenu* pMenu, double dblSecs);
+    // The longest duration the smart audio of the menu's storyboard allows: 0.0 without smart
+    // audio, -1.0 when it sets no limit. E_POINTER for a null argument; a menu without a
+    // storyboard gives the failure of that lookup.
+    static HRESULT GetMaxDuration(IDSMenu* pMenu, double* pdblSecs);
+
+    // Resolves the button's first thumbnail overlay (ResolveOverlaySource as a button's
+    // thumbnail) in pSbd, or in its menu's storyboard when pSbd is null; a command button that
+    // leads to a menu has its thumbnail zoomed to fill. S_OK, nothing done, for a button
+    // without a thumbnail. E_POINTER for a null button.
+    static HRESULT ResolveBtnThumbSource(IDSMenuButton* pBtn, IUnknown* pSbd);
+    // Turns the overlay's source type into a picture the storyboard (pSbd, or the overlay's
+    // menu's when null) can show: an unset type becomes the button's link for a button's
+    // thumbnail (bBtn) and the menu's titles for a free overlay; a file that no longer exists
+    // is cleared; a link, a title, all titles or the menu's titles become one title's picture
+    // (a file with its interval, a cached still, or the title's production kept in the
+    // storyboard) or a montage of several. Then source and alpha mask are fitted into the
+    // overlay. A picture that cannot be found leaves the overlay without a Source; failures
+    // are reported and returned. E_POINTER for a null overlay or one outside any storyboard.
+    static HRESULT ResolveOverlaySource(IDSMenuOverlay* pOvl, IUnknown* pSbd, bool bBtn);
+    // Keeps at most three free overlays of the overlay's menu on sources that need nested
+    // productions (all titles, the menu's titles): when there are more, the first beyond the
+    // third is switched to the menu's project's first user title. S_FALSE for a null overlay
+    // or one in no menu.
+    static HRESULT LimitMenuOverlaySubproductions(IDSMenuOverlay* pOvl);
+
+    // The path of a title's cached thumbnail for titles on a disc: "Thumbnail_T<ID>_<number>
+    // .PNG" in "OnDiscCache" of the temporary folder (made when missing), number 0 taken as 1;
+    // a new string the caller frees. E_POINTER for a null argument.
+    static HRESULT GenerateOnDiscThumbnailCacheFileName(IDSTitle* pTitle, BSTR* pbstrFile,
+                                                        int nNumber);
+    // Deletes every cached thumbnail of titles on a disc ("Thumbnail_T*"); S_FALSE when one
+    // could not be deleted.
+    static HRESULT ClearOnDiscThumbnailCache();
 };

@@ -198,17 +198,6 @@ HRESULT RemoveTreeTwice(const std::wstring& folder)
     return RemoveTree(folder) ? S_OK : E_FAIL;
 }
 
-// "12.5" seconds become "12-50": a point would start the file's extension.
-std::wstring TimeSuffix(double seconds)
-{
-    std::wstring text = FormatWide(L"%.2f", seconds);
-    for (wchar_t& c : text) {
-        if (c == L'.' || c == L',')
-            c = L'-';
-    }
-    return text;
-}
-
 std::wstring Stem(const wchar_t* path)
 {
     return WidePath(NativePath(path).stem());

@@ -1,6 +1,8 @@
 #include "FileOperations.h"
 
 #include "platform/PathService.h"
+#include "platform/StringConv.h"
+#include "platform/WideFormat.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -89,4 +91,14 @@ HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes)
         return HResultFromErrno(errno);
     bytes = static_cast<ULONGLONG>(volume.f_bavail) * volume.f_frsize;
     return S_OK;
+}
+
+std::wstring TimeSuffix(double seconds)
+{
+    std::wstring text = FormatWide(L"%.2f", seconds);
+    for (wchar_t& c : text) {
+        if (c == L'.' || c == L',')
+            c = L'-';
+    }
+    return text;
 }

@@ -46,3 +46,7 @@ bool CanOpenForReading(const std::wstring& path);
 // a path that does not exist yet is asked about through its nearest existing folder. The
 // system's failure when no folder of the path can be asked.
 HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes);
+
+// Seconds as they stand in the names of cached stills: "%.2f" with the point written as "-"
+// ("12.5" becomes "12-50"), since a point would start the file's extension.
+std::wstring TimeSuffix(double seconds);

@@ -1,3 +1,5 @@
+#include "MediaFileProps.h"
+
 #include "dsutils/DSProductionUtils.h"
 
 #include "ProductionAccess.h"
@@ -21,21 +23,10 @@ enum ViewPacking : LONG
     TopAndBottom = 2,
 };
 
-HRESULT OpenFileProperties(const wchar_t* pszFile, CComPtr<IKVGMediaFileProp>& spFileProp)
-{
-    CHECK_HR(spFileProp.CoCreateInstance(CLSID_KVGMediaFileProp));
-    CComBSTR strFile(pszFile);
-    CHECK_HR(spFileProp->SetFile(strFile));
-    return S_OK;
-}
-
-// The shape of one view as it is shown: the frame's shape with its pixel shape applied (an
-// anamorphic frame is shown wider than it is stored), then the views unpacked.
+// The shape of one view as it is shown, the views unpacked.
 double ShownShape(const KVGVideoInfo& VideoInfo, LONG lMode)
 {
-    double shape = VideoInfo.dAspectRatio > 0.0
-                       ? VideoInfo.dAspectRatio
-                       : double(VideoInfo.lWidth) / double(VideoInfo.lHeight);
+    double shape = ShownAspect(VideoInfo);
     if (lMode == SideBySide)
         return shape / 2.0;
     if (lMode == TopAndBottom)
@@ -84,4 +75,21 @@ bool CDSProductionUtils::IsSmartSoundAudio(const wchar_t* pszFile)
     VARIANT_BOOL bSmart = VARIANT_FALSE;
     return Answered(spFileProp->IsSmartAudio(&bSmart), "spFileProp->IsSmartAudio(&bSmart)") &&
            bSmart != VARIANT_FALSE;
+}
+
+HRESULT OpenFileProperties(const wchar_t* pszFile, CComPtr<IKVGMediaFileProp>& spFileProp)
+{
+    CHECK_HR(spFileProp.CoCreateInstance(CLSID_KVGMediaFileProp));
+    CComBSTR strFile(pszFile);
+    CHECK_HR(spFileProp->SetFile(strFile));
+    return S_OK;
+}
+
+double ShownAspect(const KVGVideoInfo& VideoInfo)
+{
+    if (VideoInfo.dAspectRatio > 0.0)
+        return VideoInfo.dAspectRatio;
+    if (VideoInfo.lWidth <= 0 || VideoInfo.lHeight <= 0)
+        return 0.0;
+    return double(VideoInfo.lWidth) / double(VideoInfo.lHeight);
 }

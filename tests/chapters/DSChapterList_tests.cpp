@@ -1,6 +1,7 @@
 #include "dsutils/DSChapterList.h"
 
 #include "support/ClipWriter.h"
+#include "support/EngineStubs.h"
 #include "support/ErrorStackText.h"
 #include "support/ProjectTest.h"
 #include "support/ScratchFolder.h"
@@ -287,7 +288,7 @@ TEST_F(ChapterListTest, CopiesShareTheMarkers)
 
 // A marker list that numbers its markers from 0, as marker lists saved by other engines may:
 // chapter and thumbnail markers in time order within their kind.
-class ZeroBasedMarkerList : public ComObject<ZeroBasedMarkerList, IKVEMarkerList>
+class ZeroBasedMarkerList : public StubMarkerList<ComObject<ZeroBasedMarkerList, IKVEMarkerList>>
 {
 public:
     HRESULT AddMarker(double time, LONG kind, LONG, LONG* id) override
@@ -298,7 +299,6 @@ public:
                          [](const KVEMarker& a, const KVEMarker& b) { return a.dTime < b.dTime; });
         return S_OK;
     }
-    HRESULT RemoveMarker(LONG) override { return E_NOTIMPL; }
     HRESULT GetMarkerCount(LONG kind, LONG* count) override
     {
         *count = static_cast<LONG>(
@@ -320,18 +320,10 @@ public:
     {
         return WithMarker(id, [marker](KVEMarker& found) { *marker = found; });
     }
-    HRESULT GetMarkerIndex(LONG, LONG*) override { return E_NOTIMPL; }
     HRESULT SetMarkerLink(LONG id, LONG link) override
     {
         return WithMarker(id, [link](KVEMarker& found) { found.lLink = link; });
     }
-    HRESULT RemoveAllMarkers() override { return E_NOTIMPL; }
-    HRESULT SetMarkerName(LONG, BSTR) override { return E_NOTIMPL; }
-    HRESULT GetMarkerName(LONG, BSTR*) override { return E_NOTIMPL; }
-    HRESULT RemoveMarkersOfKind(LONG) override { return E_NOTIMPL; }
-    HRESULT FindMarkerNear(double, LONG, double, LONG*) override { return E_NOTIMPL; }
-    HRESULT GetTotalMarkerCount(LONG*) override { return E_NOTIMPL; }
-    HRESULT CopyMarkersFrom(IKVEMarkerList*) override { return E_NOTIMPL; }
     HRESULT SetMarkerTime(LONG id, double time) override
     {
         return WithMarker(id, [time](KVEMarker& found) { found.dTime = time; });
