@@ -5,6 +5,9 @@
 #include "dsutils/DSCapabilities.h"
 
 #include "platform/Bstr.h"
+#include "platform/Variant.h"
+
+#include <filesystem>
 
 struct IDSMenuButton;
 struct IDSProjectData;
@@ -44,6 +47,55 @@ public:
     // reported on the error stack; E_VERIFYACTIVETHEMECONTENT_INCOMPLETE when there is one,
     // E_POINTER for a null theme.
     static HRESULT VerifyActiveThemeContent(IDSProjectData* pTheme);
+
+    // New projects and titles (project/MediaFileFilter.cpp, project/VobMonikers.cpp,
+    // project/DiskChecks.cpp, project/InfoFile.cpp).
+    //
+    // Media file names are plain paths or names with a protocol ("file:///home/me/clip.mp4");
+    // "file" names stand for the files of this machine. A VOB moniker names a title of a
+    // DVD-Video source: "vob:" (in any case) followed by the path of one VOB file, or by a
+    // title-set number, a colon and the DVD-Video folder (the disc's root or its VIDEO_TS
+    // folder): "vob:2:/media/dvd" stands for VTS_02_1.VOB, VTS_02_2.VOB … of that folder.
+
+    // Sorts the files the user hands over (files: a path, or an array of paths) into those a
+    // title can be made of. Empty entries and names without an extension are dropped; a name
+    // with a protocol of four characters or more is given in its canonical form ("FILE:/a.ts"
+    // becomes "file:///a.ts"). Then, comparing extensions without regard to case on the length
+    // of each word: "vob", "ifo" and "dmss" are accepted unchecked; a file that does not exist
+    // is refused with E_FILTERMEDIAFILES_FILE_NOT_FOUND; with allowTransportStreams, "tp",
+    // "ts", "m2t", "m2ts", "trp", "mts" and "dvr-ms" are accepted unprobed; every other file
+    // must be readable by the media engine (not asked for "tivo") and editable
+    // (CDSProductionUtils::IsFileEditable), else it is refused with the engine's reason.
+    // *accepted (its old value released) receives the accepted names in order as a
+    // VT_ARRAY | VT_BSTR, or the error value DISP_E_PARAMNOTFOUND when none was accepted.
+    // error becomes 0, or the reason of the last refusal. True when no file was refused. Every
+    // refusal is reported on the error stack with the file's name; files that hold no string
+    // or array of strings are refused as a whole with E_INVALIDARG.
+    static bool FilterMediaFiles(VARIANT files, LONG& error, VARIANT* accepted,
+                                 bool allowTransportStreams);
+    // Whether the name is a VOB moniker: it begins with "vob:" in any case.
+    static bool IsVOBMoniker(BSTR name);
+    // Whether the path names an editable slideshow: extension ".dmss" or ".pssd", in any case.
+    static bool IsEditableSlideshowFile(BSTR path);
+
+    // Whether size bytes are free for the user on the volume that holds path (a path that does
+    // not exist yet is asked about through the nearest folder above it). False when the system
+    // cannot tell.
+    static bool CheckDiskFreeSpace(const std::filesystem::path& path, ULONGLONG size);
+    // Whether the file system of that volume can hold a file of size bytes: FAT up to
+    // 2 GiB − 1 bytes, FAT32 up to 4 GiB − 1, any other file system (or one the system cannot
+    // name) any size.
+    static bool CheckDiskFileSizeLimit(const std::filesystem::path& path, ULONGLONG size);
+
+    // Reads an info file: an XML document (at most 4 MiB) whose document element holds one
+    // element per entry with the attributes "file" (a media file; a relative path counts from
+    // the info file's folder) and "name" (its display name, empty when missing). *files (its
+    // old value released) receives a VT_ARRAY | VT_BSTR of the pairs in document order: file,
+    // name, file, name … Elements without a "file" attribute are passed over.
+    // E_PARSEINFOFILE_CANT_PARSE, reported with the reason, when the file is missing, too
+    // large, malformed or holds no entry; E_POINTER for a null path or out argument.
+    static HRESULT ParseInfoFile(BSTR path, VARIANT* files);
+
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
     // environment/VersionChecks.cpp, environment/ScreenCapture.cpp).
