@@ -4,11 +4,14 @@
 
 #include "dsutils/DSCapabilities.h"
 
+#include "model/ProjectEnums.h"
+
 #include "platform/Bstr.h"
 #include "platform/Variant.h"
 
 #include <filesystem>
 
+struct IDSEncodingParams;
 struct IDSMenuButton;
 struct IDSProjectData;
 struct IDSTitle;
@@ -49,7 +52,8 @@ public:
     static HRESULT VerifyActiveThemeContent(IDSProjectData* pTheme);
 
     // New projects and titles (project/MediaFileFilter.cpp, project/VobMonikers.cpp,
-    // project/DiskChecks.cpp, project/InfoFile.cpp).
+    // project/DiskChecks.cpp, project/InfoFile.cpp, project/TitleAdding.cpp,
+    // project/TitleMedia.cpp, project/TitleEncoding.cpp).
     //
     // Media file names are plain paths or names with a protocol ("file:///home/me/clip.mp4");
     // "file" names stand for the files of this machine. A VOB moniker names a title of a
@@ -95,6 +99,45 @@ public:
     // E_PARSEINFOFILE_CANT_PARSE, reported with the reason, when the file is missing, too
     // large, malformed or holds no entry; E_POINTER for a null path or out argument.
     static HRESULT ParseInfoFile(BSTR path, VARIANT* files);
+
+    // Adds a title made of the files at the end of the project; one reference to it goes to
+    // *ppTitle when ppTitle is not null. files is a path or an array of paths: one production
+    // file (".dmsm", ".dmsm3d", ".dmss", ".pssd"), which becomes the title's production; or VOB
+    // monikers, whose VOB files become its panels; or media files, appended with
+    // AddMediaToTitle. sourceTypes (ENM_3DSOURCE_TYPE values) and leftEyeFirst (booleans) give
+    // each file's stereoscopic packing and eye order; either may be left out (VT_EMPTY or an
+    // error value), and missing entries are 2D with the left eye first. b3D marks the title's
+    // production as stereoscopic. The title is named after its first file and takes the
+    // project's encoding parameters (SetEncodingParamsForSlideshows). Its aspect ratio: 16:9
+    // on the high-definition formats; else, on formats that let the caller choose, aspect
+    // decides (AspectRatio_16x9, AspectRatio_4x3, or 0 to follow the source: 16:9 when the
+    // production's shape is 16:9, or the first file is nearer to 16:9 than to 4:3); other
+    // formats give 4:3. In a project without menus the title ends with its own end command
+    // (DiscCommand_MenulessTitleEnd).
+    // A failure after the title was added takes it out again, so the project is left as it
+    // was: E_INVALIDARG for files that are no list of names, for a
+    // production file or VOB moniker given with other files, or for source types outside
+    // ENM_3DSOURCE_TYPE; E_ADDTITLE_FILE_NOT_EDITABLE for a media file the engine cannot edit;
+    // the engine's or the object model's failure otherwise. E_POINTER for a null project.
+    static HRESULT AddTitle(IDSProjectData* pProj, VARIANT files, VARIANT sourceTypes,
+                            VARIANT leftEyeFirst, IDSTitle** ppTitle, bool b3D, AspectRatio aspect);
+    // The same for one file or a list of files, 2D, with the aspect ratio following the
+    // source.
+    static HRESULT AddTitle(IDSProjectData* pProj, BSTR bstrSourceFile, IDSTitle** ppTitle);
+    static HRESULT AddTitle(IDSProjectData* pProj, VARIANT* pvFiles, IDSTitle** ppTitle);
+    // Appends media files (arguments as for AddTitle) to the title's production after its last
+    // panel, as one undo step of the project. Every file must be editable, else
+    // E_ADDTITLE_FILE_NOT_EDITABLE ("File is non-editable!") is reported with the engine's
+    // reason and nothing is added. A failure of the engine leaves the production and the undo
+    // steps as they were. E_POINTER for a null title or one in no project.
+    static HRESULT AddMediaToTitle(IDSTitle* pTitle, VARIANT files, VARIANT sourceTypes,
+                                   VARIANT leftEyeFirst);
+    // Gives a title's encoding parameters (pEncParams, those of pTitle) the values of its
+    // project's. A slideshow's parameters are detached from the project's (SyncToProject
+    // false), so that changes of the master settings leave them alone; every other title
+    // follows the project (SyncToProject true). E_POINTER for a null argument or a title in
+    // no project.
+    static HRESULT SetEncodingParamsForSlideshows(IDSEncodingParams* pEncParams, IDSTitle* pTitle);
 
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
