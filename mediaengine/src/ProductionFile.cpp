@@ -10,10 +10,39 @@
 #include "platform/StringConv.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
 constexpr HRESULT kInvalidData = HRESULT_FROM_WIN32(13); // ERROR_INVALID_DATA
+
+// The production files being loaded on this thread, outermost first. A production file that
+// names itself as a source, directly or through other files, comes round again while it is
+// still being loaded; it is refused there instead of being loaded without end.
+thread_local std::vector<std::filesystem::path> tFilesLoading;
+
+std::filesystem::path FileKey(const std::wstring& path)
+{
+    std::error_code failed;
+    std::filesystem::path key = std::filesystem::weakly_canonical(path, failed);
+    return failed ? std::filesystem::path(path).lexically_normal() : key;
+}
+
+// Marks a file as being loaded for the life of the scope.
+class LoadingScope
+{
+public:
+    explicit LoadingScope(std::filesystem::path key) { tFilesLoading.push_back(std::move(key)); }
+    ~LoadingScope() { tFilesLoading.pop_back(); }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+    static bool IsLoading(const std::filesystem::path& key)
+    {
+        return std::find(tFilesLoading.begin(), tFilesLoading.end(), key) != tFilesLoading.end();
+    }
+};
 
 } // namespace
 
@@ -93,6 +122,10 @@ HRESULT Production::LoadProduction(BSTR file, LONG)
     std::wstring path = CComBSTR(file).Str();
     if (path.empty())
         CHECK_HR_TEXT(E_INVALIDARG, "LoadProduction without a file");
+    std::filesystem::path key = FileKey(path);
+    if (LoadingScope::IsLoading(key))
+        CHECK_HR_TEXT(kInvalidData, WideToUtf8(L"Production file contains itself " + path).c_str());
+    LoadingScope loading(key);
     CComPtr<IXMLDOMElement> root;
     CHECK_HR_TEXT(LoadXmlFile(path, root), WideToUtf8(L"LoadXmlFile " + path).c_str());
     HRESULT hr = LoadFromXml(root);

@@ -3,8 +3,11 @@
 #include "platform/PathService.h"
 #include "platform/StringConv.h"
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -67,4 +70,30 @@ bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity)
     identity.index = info.st_ino;
     identity.volume = info.st_dev;
     return read;
+}
+
+bool CanOpenForReading(const std::wstring& path)
+{
+    int fd = open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info = {};
+    bool file = fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    close(fd);
+    return file;
+}
+
+HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes)
+{
+    fs::path asked = NativePath(path);
+    if (asked.empty())
+        return E_INVALIDARG;
+    std::error_code error;
+    while (asked.has_parent_path() && !fs::exists(asked, error))
+        asked = asked.parent_path();
+    struct statvfs volume = {};
+    if (statvfs(asked.c_str(), &volume) != 0)
+        return HResultFromErrno(errno);
+    bytes = static_cast<ULONGLONG>(volume.f_bavail) * volume.f_frsize;
+    return S_OK;
 }

@@ -39,3 +39,11 @@ struct FileIdentity
 
 // Opens the file for reading and reads its identity; false when it cannot be opened.
 bool ReadFileIdentity(const std::wstring& path, FileIdentity& identity);
+
+// Whether the file can be opened for reading (a folder cannot).
+bool CanOpenForReading(const std::wstring& path);
+
+// The free space, in bytes, that the calling user may fill on the volume that holds the path;
+// a path that does not exist yet is asked about through its nearest existing folder. The
+// system's failure when no folder of the path can be asked.
+HRESULT QueryFreeDiskSpace(const std::wstring& path, ULONGLONG& bytes);

@@ -192,6 +192,37 @@ TEST_F(ProductionFile, ProductionFileCanBeASourceOfAnother)
     EXPECT_EQ(0xFF00FF00u, frame.PixelAt(8, 6));
 }
 
+TEST_F(ProductionFile, FilesThatNameEachOtherLoadOnceEach)
+{
+    std::wstring first = m_folder.File("first.dmsm");
+    std::wstring second = m_folder.File("second.dmsm");
+    CComPtr<IKVEProductionData> blue = NewProduction();
+    AddColour(blue, 0, 0x0000FF, 2.0);
+    ASSERT_EQ(S_OK, blue->SaveAsProduction(CComBSTR(first)));
+    // second shows first; then first is written again to show second.
+    CComPtr<IKVEProductionData> showsFirst = NewProduction();
+    ASSERT_EQ(S_OK,
+              Edit(showsFirst)->AddSourceFile(0, CComBSTR(first), 0.0, 0.0, VARIANT_TRUE, nullptr));
+    ASSERT_EQ(S_OK, showsFirst->SaveAsProduction(CComBSTR(second)));
+    CComPtr<IKVEProductionData> showsSecond = NewProduction();
+    ASSERT_EQ(
+        S_OK,
+        Edit(showsSecond)->AddSourceFile(0, CComBSTR(second), 0.0, 0.0, VARIANT_TRUE, nullptr));
+    ASSERT_EQ(S_OK, showsSecond->SaveAsProduction(CComBSTR(first)));
+
+    // first → second → first again, which is refused where it comes round: the inner source
+    // keeps its name without a production, like a missing file.
+    CComPtr<IKVEProductionData> loaded = NewProduction();
+    ASSERT_EQ(S_OK, loaded->LoadProduction(CComBSTR(first), 0));
+    CComPtr<IBaseObject> panel;
+    ASSERT_EQ(S_OK, loaded->GetPanelBaseObject(0, &panel));
+    CComBSTR name;
+    ASSERT_EQ(S_OK, CComQIPtr<ISourceFile>(panel)->get_FileName(&name));
+    EXPECT_EQ(second, name.Str());
+    // Once the load is over, the same file loads again.
+    EXPECT_EQ(S_OK, NewProduction()->LoadProduction(CComBSTR(first), 0));
+}
+
 TEST_F(ProductionFile, DissolveIsHalfWayInTheMiddleOfTheTransition)
 {
     CComPtr<IKVEProductionData> production = NewProduction();

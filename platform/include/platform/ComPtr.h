@@ -165,6 +165,10 @@ public:
 
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object);
 
+// The creation context of an object in the calling process: every class of the system is one,
+// so the context is accepted and not read.
+constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
+
 template <class T> bool CComPtr<T>::IsEqualObject(IUnknown* other) const
 {
     if (!p && !other)
