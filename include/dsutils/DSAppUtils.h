@@ -53,7 +53,8 @@ public:
 
     // New projects and titles (project/MediaFileFilter.cpp, project/VobMonikers.cpp,
     // project/DiskChecks.cpp, project/InfoFile.cpp, project/TitleAdding.cpp,
-    // project/TitleMedia.cpp, project/TitleEncoding.cpp).
+    // project/TitleMedia.cpp, project/TitleEncoding.cpp, project/NewProject.cpp,
+    // project/DeleteTitle.cpp).
     //
     // Media file names are plain paths or names with a protocol ("file:///home/me/clip.mp4");
     // "file" names stand for the files of this machine. A VOB moniker names a title of a
@@ -114,8 +115,9 @@ public:
     // production's shape is 16:9, or the first file is nearer to 16:9 than to 4:3); other
     // formats give 4:3. In a project without menus the title ends with its own end command
     // (DiscCommand_MenulessTitleEnd).
-    // A failure after the title was added takes it out again, so the project is left as it
-    // was: E_INVALIDARG for files that are no list of names, for a
+    // The project's title limit is checked first (CDSProjectValidator::CheckMaxTitlesPerProject,
+    // whose refusal is returned). A failure after the title was added takes it out again, so
+    // the project is left as it was: E_INVALIDARG for files that are no list of names, for a
     // production file or VOB moniker given with other files, or for source types outside
     // ENM_3DSOURCE_TYPE; E_ADDTITLE_FILE_NOT_EDITABLE for a media file the engine cannot edit;
     // the engine's or the object model's failure otherwise. E_POINTER for a null project.
@@ -138,6 +140,26 @@ public:
     // follows the project (SyncToProject true). E_POINTER for a null argument or a title in
     // no project.
     static HRESULT SetEncodingParamsForSlideshows(IDSEncodingParams* pEncParams, IDSTitle* pTitle);
+
+    // Makes the project a new, empty project of the disc format (1 to 11): its properties,
+    // fit-to-disc (always off for formats 5 and 6, switched on when fitToDisc, else left off),
+    // the creation setting, the TV standard of the format's family (setting 8, or 9 for
+    // formats 7 and 11: non-zero gives PAL), encoding parameters of the format at its
+    // high-quality preset (AVC on format 7 when AVCAvailable), the aspect ratio (aspect when it
+    // is AspectRatio_4x3 or AspectRatio_16x9, else setting 6: 1 gives 16:9; format 2 is always
+    // 4:3), the disc size (BD25 for formats 7 and 8, 6 for 9 and 10), the project flags of
+    // settings 4, 10 and 69, the templates of the default theme for the aspect ratio and one
+    // main menu made from them. With bMenuless the main menu is left out (the templates are
+    // still copied), for a project whose titles play one after another. E_INVALIDARG for a
+    // format outside 1 to 11; failures of the object model and of the theme are reported and
+    // returned.
+    static HRESULT NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
+                              bool fitToDisc, bool bMenuless, LONG setting);
+
+    // Removes the title from the project, then the main-menu buttons that play it, and lays
+    // the root menu's chain out again. The title's own failure to go is returned, and then
+    // nothing else changes. E_POINTER for a null argument.
+    static HRESULT DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle);
 
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,

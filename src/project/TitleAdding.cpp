@@ -6,6 +6,7 @@
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSProductionUtils.h"
+#include "dsutils/DSProjectValidator.h"
 #include "dsutils/DSTags.h"
 
 #include "model/IDSEncodingParams.h"
@@ -66,11 +67,20 @@ HRESULT ReadRequest(TitleRequest& request)
     return S_OK;
 }
 
+// The local file the first source stands for.
+std::wstring FirstSourceFile(const TitleRequest& request)
+{
+    const std::wstring& first = request.sources.files.front();
+    if (request.kind == TitleSourceKind::VobMoniker)
+        return VobFileOfMoniker(first);
+    return CQTRShellNameSplitter(first).GetLocalPath();
+}
+
 HRESULT LoadProductionFile(IDSTitle* pTitle, TitleRequest& request)
 {
     CComQIPtr<IKVEProductionData> spTitleSbd(CDSProductionUtils::GetProduction(pTitle).p);
     CHECK_NULL(spTitleSbd);
-    CComBSTR bstrFile(request.sources.files.front());
+    CComBSTR bstrFile(FirstSourceFile(request));
     CHECK_HR(spTitleSbd->LoadProduction(bstrFile, 0));
     CComPtr<IUnknown> spUnk;
     CHECK_HR(spTitleSbd->GetProductionObj(&spUnk));
@@ -92,15 +102,6 @@ HRESULT AddVobMonikers(IDSTitle* pTitle, const TitleSources& sources)
                                        bLeftEyeFirst, VARIANT_TRUE, &spUnk));
     }
     return S_OK;
-}
-
-// The local file the first source stands for.
-std::wstring FirstSourceFile(const TitleRequest& request)
-{
-    const std::wstring& first = request.sources.files.front();
-    if (request.kind == TitleSourceKind::VobMoniker)
-        return VobFileOfMoniker(first);
-    return CQTRShellNameSplitter(first).GetLocalPath();
 }
 
 // A production's own shape tells its aspect; media are asked for the shape of their pictures.
@@ -200,6 +201,7 @@ HRESULT CDSAppUtils::AddTitle(IDSProjectData* pProj, VARIANT files, VARIANT sour
     if (ppTitle)
         *ppTitle = nullptr;
     CKVUTimer timer("DSAppUtils::AddTitle", 0);
+    CHECK_HR(CDSProjectValidator::CheckMaxTitlesPerProject(pProj));
     TitleRequest request{files, sourceTypes, leftEyeFirst, b3D, aspect};
     CHECK_HR_SHORT(ReadRequest(request));
     timer.AddEntry("Initialization");

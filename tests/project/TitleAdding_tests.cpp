@@ -6,6 +6,7 @@
 #include "dsutils/DSCmdList.h"
 #include "dsutils/DSEncodeParams.h"
 
+#include "platform/Config.h"
 #include "platform/KVUTimer.h"
 
 #include <algorithm>
@@ -124,6 +125,20 @@ TEST_F(TitleAdding, BadMediaLeaveTheProjectAsItWas)
     EXPECT_EQ(0, TitleCount(m_project));
 }
 
+TEST_F(TitleAdding, AFullProjectTakesNoMoreTitles)
+{
+    ASSERT_EQ(S_OK, CDSConfig().SetCapability(DSConfig_MaxTitlesPerProject, 0, 2));
+    std::wstring clip = Clip("clip.mp4");
+    ASSERT_EQ(S_OK, Add(CComVariant(clip.c_str())));
+    ASSERT_EQ(S_OK, Add(CComVariant(clip.c_str())));
+    EXPECT_EQ(E_CHECKMAXTITLESPERPROJECT_LIMIT_REACHED, Add(CComVariant(clip.c_str())));
+    EXPECT_TRUE(StackHolds(L"CDSProjectValidator::CheckMaxTitlesPerProject(pProj)"));
+    EXPECT_EQ(2, TitleCount(m_project));
+    // Private titles (menu backgrounds and the like) do not count.
+    EXPECT_EQ(S_OK, AddTitle(m_project)->put_Tag(TitleType_Private));
+    EXPECT_EQ(E_CHECKMAXTITLESPERPROJECT_LIMIT_REACHED, Add(CComVariant(clip.c_str())));
+}
+
 TEST_F(TitleAdding, AProductionFileIsATitleOnItsOwn)
 {
     std::wstring clip = Clip("clip.mp4");
@@ -136,9 +151,12 @@ TEST_F(TitleAdding, AProductionFileIsATitleOnItsOwn)
     EXPECT_EQ(S_OK, CDSEncodeParams(m_title).GetSyncToProject(&sync));
     EXPECT_EQ(VARIANT_TRUE, sync);
 
+    ASSERT_EQ(S_OK, Add(CComVariant((L"file://" + production).c_str())));
+    EXPECT_EQ(std::vector<std::wstring>{clip}, PanelFiles(m_title));
+
     EXPECT_EQ(E_INVALIDARG, Add(Names({production, clip})));
     EXPECT_EQ(E_INVALIDARG, Add(Names({clip, L"vob:1:" + m_folder.Path().wstring()})));
-    EXPECT_EQ(1, TitleCount(m_project));
+    EXPECT_EQ(2, TitleCount(m_project));
 }
 
 TEST_F(TitleAdding, SlideshowsKeepTheirOwnEncoding)
