@@ -2,6 +2,9 @@
 
 #include "platform/StringConv.h"
 
+#include <cwchar>
+#include <cwctype>
+
 namespace {
 
 bool IsSchemeStart(wchar_t c)
@@ -25,15 +28,10 @@ size_t SchemeLength(std::wstring_view name)
     return name.substr(length, 2) == L":/" ? length : 0;
 }
 
-int HexValue(wchar_t c)
+bool IsEscapeAt(std::wstring_view text, size_t i)
 {
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
+    return text[i] == L'%' && i + 2 < text.size() && std::iswxdigit(text[i + 1]) &&
+           std::iswxdigit(text[i + 2]);
 }
 
 // "%XX" escapes are bytes of UTF-8; everything else is taken as it stands.
@@ -41,11 +39,9 @@ std::wstring DecodeEscapes(std::wstring_view text)
 {
     std::string bytes;
     for (size_t i = 0; i < text.size(); ++i) {
-        bool escape = text[i] == L'%' && i + 2 < text.size();
-        int high = escape ? HexValue(text[i + 1]) : -1;
-        int low = escape ? HexValue(text[i + 2]) : -1;
-        if (high >= 0 && low >= 0) {
-            bytes += static_cast<char>(high * 16 + low);
+        if (IsEscapeAt(text, i)) {
+            std::wstring digits(text.substr(i + 1, 2));
+            bytes += static_cast<char>(std::wcstol(digits.c_str(), nullptr, 16));
             i += 2;
         } else {
             bytes += WideToUtf8(text.substr(i, 1));

@@ -27,13 +27,7 @@ protected:
     std::wstring Clip(const char* name, int width = 64, int height = 48, int pixelWidth = 1,
                       int pixelHeight = 1)
     {
-        ClipShape shape;
-        shape.width = width;
-        shape.height = height;
-        shape.frameCount = 5;
-        shape.pixelWidth = pixelWidth;
-        shape.pixelHeight = pixelHeight;
-        return MakeClip(m_folder, name, shape);
+        return MakeClip(m_folder, name, width, height, 5, pixelWidth, pixelHeight);
     }
 
     // A VT_ARRAY | VT_BSTR of the names.
