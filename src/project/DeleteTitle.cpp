@@ -1,4 +1,5 @@
 #include "dsutils/DSAppUtils.h"
+#include "dsutils/DSMenuChainVec.h"
 #include "dsutils/DSMenuUtils.h"
 
 #include "model/IDSProjectData.h"
@@ -6,6 +7,19 @@
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+
+namespace {
+
+// Lays out again the pages of the root menu's chain, which may have lost buttons. Pages left
+// empty stay; spreading the buttons over fewer pages is the menu reflow's work.
+HRESULT ArrangeRootChain(IDSProjectData* pProj)
+{
+    for (const CComPtr<IDSMenu>& spPage : DSMenuChainVec(CDSMenuUtils::GetRootMenu(pProj)))
+        CHECK_HR(CDSMenuUtils::LayoutArrangeButtons(spPage, false));
+    return S_OK;
+}
+
+} // namespace
 
 HRESULT CDSAppUtils::DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle)
 {
@@ -16,5 +30,6 @@ HRESULT CDSAppUtils::DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle)
     CHECK_HR(pTitle->get_ID(&lTitleID));
     CHECK_HR(pProj->RemoveTitle(lTitleID, NULL));
     CDSMenuUtils::RemoveAllButtonsLinkedToTitle(pProj, lTitleID);
+    CHECK_HR_SHORT(ArrangeRootChain(pProj));
     return S_OK;
 }

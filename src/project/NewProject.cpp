@@ -9,6 +9,7 @@
 #include "platform/Check.h"
 #include "platform/Config.h"
 #include "platform/ErrorStack.h"
+#include "platform/ResultCodes.h"
 
 namespace {
 
@@ -101,6 +102,26 @@ HRESULT CopyDefaultTheme(IDSProjectData* pProject, AspectRatio arProject)
     return S_OK;
 }
 
+// The project's first main menu, made from the main-menu template of the templates just
+// copied: the template's look, texts and decorations, and a command that shows the menu
+// again when it ends.
+HRESULT AddMainMenu(IDSProjectData* pProject)
+{
+    CComPtr<IDSMenu> spTemplate = CDSMenuUtils::GetDefaultTemplate(pProject, MenuType_MainTemplate);
+    if (!spTemplate) {
+        KVUReportError(L"The default theme has no template for the main menu\n");
+        LOG_HR(E_ADDMENU_NO_TEMPLATE, "GetDefaultTemplate(pProject, MenuType_MainTemplate)");
+        return E_ADDMENU_NO_TEMPLATE;
+    }
+    CComPtr<IDSMenu> spMenu;
+    CHECK_HR(pProject->AddMenu(-1, &spMenu));
+    CHECK_HR(spMenu->put_Tag(MenuType_Main));
+    CHECK_HR(CMenuStyleUtil::MenuElementsCopy(spMenu, spTemplate));
+    CHECK_HR(CDSMenuUtils::ApplyStyle(spMenu, spTemplate));
+    CHECK_HR(CDSMenuUtils::LinkCmd(spMenu, spMenu));
+    return S_OK;
+}
+
 } // namespace
 
 HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
@@ -122,6 +143,7 @@ HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, Aspec
     CHECK_HR_SHORT(SetUpEncoding(pProject, eFormat, arProject));
     CHECK_HR_SHORT(SetDiscSizeAndFlags(pProject, eFormat, config));
     CHECK_HR_SHORT(CopyDefaultTheme(pProject, arProject));
-    (void)bMenuless;
+    if (!bMenuless)
+        CHECK_HR_SHORT(AddMainMenu(pProject));
     return S_OK;
 }

@@ -1,7 +1,9 @@
 #include "ProjectOpsTest.h"
 
 #include "dsutils/DSAppUtils.h"
+#include "dsutils/DSCmdList.h"
 #include "dsutils/DSEncodeParams.h"
+#include "dsutils/DSMenuUtils.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/MenuStyleUtil.h"
 
@@ -40,6 +42,31 @@ protected:
             names.push_back(name.Str());
         }
         return names;
+    }
+
+    // The project has one menu, a main menu styled by the main-menu template, which shows
+    // itself again when it ends.
+    void ExpectOneMainMenuOfTheTheme()
+    {
+        std::vector<CComPtr<IDSMenu>> menus = GetMenuList(m_project, ~kTemplateTags);
+        ASSERT_EQ(1u, menus.size());
+        IDSMenu* menu = menus[0];
+        ULONG tag = 0;
+        EXPECT_EQ(S_OK, menu->get_Tag(&tag));
+        EXPECT_EQ(ULONG(MenuType_Main), tag);
+        CComPtr<IDSMenu> style = CDSMenuUtils::GetMenuTemplate(menu);
+        ASSERT_NE(nullptr, style.p);
+        EXPECT_EQ(S_OK, style->get_Tag(&tag));
+        EXPECT_TRUE(tag & MenuType_MainTemplate);
+        CComBSTR background, styleBackground;
+        EXPECT_EQ(S_OK, menu->get_Background(&background));
+        EXPECT_EQ(S_OK, style->get_Background(&styleBackground));
+        EXPECT_EQ(styleBackground.Str(), background.Str());
+        EXPECT_EQ(CDSMenuUtils::GetRootMenu(m_project), menu);
+        CCommandList commands(menu);
+        ASSERT_EQ(1, commands.size());
+        EXPECT_EQ(DiscCommand_JumpMenu, commands[0].command);
+        EXPECT_EQ(IdOf(menu), LONG(commands[0].param1));
     }
 
     template <class T> T Property(HRESULT (IDSProjectData::*get)(T*))
@@ -82,7 +109,15 @@ TEST_F(NewProjectTest, EachFormatGetsItsEncodingAndTheDefaultTheme)
         std::vector<std::wstring> templates = TemplateNames(m_project);
         EXPECT_FALSE(templates.empty());
         EXPECT_EQ(DefaultTemplateNames(expected.aspect == AspectRatio_4x3), templates);
+        ExpectOneMainMenuOfTheTheme();
     }
+}
+
+TEST_F(NewProjectTest, AMenulessProjectGetsTheTemplatesButNoMenu)
+{
+    ASSERT_EQ(S_OK, CDSAppUtils::NewProject(m_project, 1, AspectRatio_4x3, true, true, 0));
+    EXPECT_FALSE(TemplateNames(m_project).empty());
+    EXPECT_TRUE(GetMenuList(m_project, MenuType_Main | MenuType_Chapter).empty());
 }
 
 TEST_F(NewProjectTest, SettingsChooseWhatTheCallerLeavesOpen)
