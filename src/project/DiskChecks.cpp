@@ -1,6 +1,7 @@
 #include "DiskChecks.h"
 
 #include "dsutils/DSAppUtils.h"
+#include "foundation/FileOperations.h"
 
 bool CheckFileSizeLimit(const std::filesystem::path& path, ULONGLONG size,
                         const FileSystemNameQuery& query)
@@ -15,7 +16,7 @@ bool CheckFileSizeLimit(const std::filesystem::path& path, ULONGLONG size,
 bool CDSAppUtils::CheckDiskFreeSpace(const std::filesystem::path& path, ULONGLONG size)
 {
     ULONGLONG available = 0;
-    return SUCCEEDED(GetVolumeFreeSpace(path, available)) && size <= available;
+    return SUCCEEDED(QueryFreeDiskSpace(path.wstring(), available)) && size <= available;
 }
 
 bool CDSAppUtils::CheckDiskFileSizeLimit(const std::filesystem::path& path, ULONGLONG size)

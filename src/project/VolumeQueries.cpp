@@ -3,7 +3,6 @@
 #include "platform/WideFormat.h"
 
 #include <sys/statfs.h>
-#include <sys/statvfs.h>
 
 #include <cerrno>
 #include <system_error>
@@ -79,16 +78,6 @@ HRESULT GetVolumeFileSystemName(const std::filesystem::path& path, std::wstring&
         return LastSystemError();
     name = FileSystemNameOfType(static_cast<unsigned long long>(volume.f_type),
                                 static_cast<unsigned long long>(volume.f_blocks));
-    return S_OK;
-}
-
-HRESULT GetVolumeFreeSpace(const std::filesystem::path& path, ULONGLONG& bytes)
-{
-    struct statvfs volume
-    {};
-    if (statvfs(NearestExisting(path).c_str(), &volume) != 0)
-        return LastSystemError();
-    bytes = static_cast<ULONGLONG>(volume.f_bavail) * static_cast<ULONGLONG>(volume.f_frsize);
     return S_OK;
 }
 

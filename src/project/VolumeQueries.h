@@ -1,6 +1,6 @@
-// What the system says about the volume that holds a path: the file system's name and the
-// free space. A path that does not exist yet (a file about to be written) is asked about
-// through the nearest folder above it that exists.
+// What the system says about the file system of the volume that holds a path. A path that does
+// not exist yet (a file about to be written) is asked about through the nearest folder above
+// it that exists.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -20,10 +20,6 @@ HRESULT GetVolumeFileSystemName(const std::filesystem::path& path, std::wstring&
 // The name of a statfs type; clusters (the volume's block count) tells FAT32 from the older FAT
 // formats, which hold fewer than 65,525 clusters.
 std::wstring FileSystemNameOfType(unsigned long long type, unsigned long long clusters);
-
-// The bytes the user may still write on the volume (statvfs). The system's failure as a
-// result code.
-HRESULT GetVolumeFreeSpace(const std::filesystem::path& path, ULONGLONG& bytes);
 
 // The largest file the file system can hold, in bytes; 0 for a file system without a limit
 // that matters here.
