@@ -4,8 +4,14 @@
 
 #include "dsutils/DSCapabilities.h"
 
-#include "platform/Bstr.h"
+#include "model/ProjectEnums.h"
 
+#include "platform/Bstr.h"
+#include "platform/Variant.h"
+
+#include <filesystem>
+
+struct IDSEncodingParams;
 struct IDSMenu;
 struct IDSMenuButton;
 struct IDSProjectData;
@@ -83,6 +89,117 @@ public:
     // reported on the error stack; E_VERIFYACTIVETHEMECONTENT_INCOMPLETE when there is one,
     // E_POINTER for a null theme.
     static HRESULT VerifyActiveThemeContent(IDSProjectData* pTheme);
+
+    // New projects and titles (project/MediaFileFilter.cpp, project/VobMonikers.cpp,
+    // project/DiskChecks.cpp, project/InfoFile.cpp, project/TitleAdding.cpp,
+    // project/TitleMedia.cpp, project/TitleEncoding.cpp, project/NewProject.cpp,
+    // project/DeleteTitle.cpp).
+    //
+    // Media file names are plain paths or names with a protocol ("file:///home/me/clip.mp4");
+    // "file" names stand for the files of this machine. A VOB moniker names a title of a
+    // DVD-Video source: "vob:" (in any case) followed by the path of one VOB file, or by a
+    // title-set number, a colon and the DVD-Video folder (the disc's root or its VIDEO_TS
+    // folder): "vob:2:/media/dvd" stands for VTS_02_1.VOB, VTS_02_2.VOB … of that folder.
+
+    // Sorts the files the user hands over (files: a path, or an array of paths) into those a
+    // title can be made of. Empty entries and names without an extension are dropped; a name
+    // with a protocol of four characters or more is given in its canonical form ("FILE:/a.ts"
+    // becomes "file:///a.ts"). Then, comparing extensions without regard to case on the length
+    // of each word: "vob", "ifo" and "dmss" are accepted unchecked; a file that does not exist
+    // is refused with E_FILTERMEDIAFILES_FILE_NOT_FOUND; with allowTransportStreams, "tp",
+    // "ts", "m2t", "m2ts", "trp", "mts" and "dvr-ms" are accepted unprobed; every other file
+    // must be readable by the media engine (not asked for "tivo") and editable
+    // (CDSProductionUtils::IsFileEditable), else it is refused with the engine's reason.
+    // *accepted (its old value released) receives the accepted names in order as a
+    // VT_ARRAY | VT_BSTR, or the error value DISP_E_PARAMNOTFOUND when none was accepted.
+    // error becomes 0, or the reason of the last refusal. True when no file was refused. Every
+    // refusal is reported on the error stack with the file's name; files that hold no string
+    // or array of strings are refused as a whole with E_INVALIDARG.
+    static bool FilterMediaFiles(VARIANT files, LONG& error, VARIANT* accepted,
+                                 bool allowTransportStreams);
+    // Whether the name is a VOB moniker: it begins with "vob:" in any case.
+    static bool IsVOBMoniker(BSTR name);
+    // Whether the path names an editable slideshow: extension ".dmss" or ".pssd", in any case.
+    static bool IsEditableSlideshowFile(BSTR path);
+
+    // Whether size bytes are free for the user on the volume that holds path (a path that does
+    // not exist yet is asked about through the nearest folder above it). False when the system
+    // cannot tell.
+    static bool CheckDiskFreeSpace(const std::filesystem::path& path, ULONGLONG size);
+    // Whether the file system of that volume can hold a file of size bytes: FAT up to
+    // 2 GiB − 1 bytes, FAT32 up to 4 GiB − 1, any other file system (or one the system cannot
+    // name) any size.
+    static bool CheckDiskFileSizeLimit(const std::filesystem::path& path, ULONGLONG size);
+
+    // Reads an info file: an XML document (at most 4 MiB) whose document element holds one
+    // element per entry with the attributes "file" (a media file; a relative path counts from
+    // the info file's folder) and "name" (its display name, empty when missing). *files (its
+    // old value released) receives a VT_ARRAY | VT_BSTR of the pairs in document order: file,
+    // name, file, name … Elements without a "file" attribute are passed over.
+    // E_PARSEINFOFILE_CANT_PARSE, reported with the reason, when the file is missing, too
+    // large, malformed or holds no entry; E_POINTER for a null path or out argument.
+    static HRESULT ParseInfoFile(BSTR path, VARIANT* files);
+
+    // Adds a title made of the files at the end of the project; one reference to it goes to
+    // *ppTitle when ppTitle is not null. files is a path or an array of paths: one production
+    // file (".dmsm", ".dmsm3d", ".dmss", ".pssd"), which becomes the title's production; or VOB
+    // monikers, whose VOB files become its panels; or media files, appended with
+    // AddMediaToTitle. sourceTypes (ENM_3DSOURCE_TYPE values) and leftEyeFirst (booleans) give
+    // each file's stereoscopic packing and eye order; either may be left out (VT_EMPTY or an
+    // error value), and missing entries are 2D with the left eye first. b3D marks the title's
+    // production as stereoscopic. The title is named after its first file and takes the
+    // project's encoding parameters (SetEncodingParamsForSlideshows). Its aspect ratio: 16:9
+    // on the high-definition formats; else, on formats that let the caller choose, aspect
+    // decides (AspectRatio_16x9, AspectRatio_4x3, or 0 to follow the source: 16:9 when the
+    // production's shape is 16:9, or the first file is nearer to 16:9 than to 4:3); other
+    // formats give 4:3. In a project without menus the title ends with its own end command
+    // (DiscCommand_MenulessTitleEnd).
+    // The project's title limit is checked first (CDSProjectValidator::CheckMaxTitlesPerProject,
+    // whose refusal is returned). A failure after the title was added takes it out again, so
+    // the project is left as it was: E_INVALIDARG for files that are no list of names, for a
+    // production file or VOB moniker given with other files, or for source types outside
+    // ENM_3DSOURCE_TYPE; E_ADDTITLE_FILE_NOT_EDITABLE for a media file the engine cannot edit;
+    // the engine's or the object model's failure otherwise. E_POINTER for a null project.
+    static HRESULT AddTitle(IDSProjectData* pProj, VARIANT files, VARIANT sourceTypes,
+                            VARIANT leftEyeFirst, IDSTitle** ppTitle, bool b3D, AspectRatio aspect);
+    // The same for one file or a list of files, 2D, with the aspect ratio following the
+    // source.
+    static HRESULT AddTitle(IDSProjectData* pProj, BSTR bstrSourceFile, IDSTitle** ppTitle);
+    static HRESULT AddTitle(IDSProjectData* pProj, VARIANT* pvFiles, IDSTitle** ppTitle);
+    // Appends media files (arguments as for AddTitle) to the title's production after its last
+    // panel, as one undo step of the project. Every file must be editable, else
+    // E_ADDTITLE_FILE_NOT_EDITABLE ("File is non-editable!") is reported with the engine's
+    // reason and nothing is added. A failure of the engine leaves the production and the undo
+    // steps as they were. E_POINTER for a null title or one in no project.
+    static HRESULT AddMediaToTitle(IDSTitle* pTitle, VARIANT files, VARIANT sourceTypes,
+                                   VARIANT leftEyeFirst);
+    // Gives a title's encoding parameters (pEncParams, those of pTitle) the values of its
+    // project's. A slideshow's parameters are detached from the project's (SyncToProject
+    // false), so that changes of the master settings leave them alone; every other title
+    // follows the project (SyncToProject true). E_POINTER for a null argument or a title in
+    // no project.
+    static HRESULT SetEncodingParamsForSlideshows(IDSEncodingParams* pEncParams, IDSTitle* pTitle);
+
+    // Makes the project a new, empty project of the disc format (1 to 11): its properties,
+    // fit-to-disc (always off for formats 5 and 6, switched on when fitToDisc, else left off),
+    // the creation setting, the TV standard of the format's family (setting 8, or 9 for
+    // formats 7 and 11: non-zero gives PAL), encoding parameters of the format at its
+    // high-quality preset (AVC on format 7 when AVCAvailable), the aspect ratio (aspect when it
+    // is AspectRatio_4x3 or AspectRatio_16x9, else setting 6: 1 gives 16:9; format 2 is always
+    // 4:3), the disc size (BD25 for formats 7 and 8, 6 for 9 and 10), the project flags of
+    // settings 4, 10 and 69, the templates of the default theme for the aspect ratio and one
+    // main menu made from them. With bMenuless the main menu is left out (the templates are
+    // still copied), for a project whose titles play one after another. E_INVALIDARG for a
+    // format outside 1 to 11; failures of the object model and of the theme are reported and
+    // returned.
+    static HRESULT NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
+                              bool fitToDisc, bool bMenuless, LONG setting);
+
+    // Removes the title from the project, then the main-menu buttons that play it, and lays
+    // the root menu's chain out again. The title's own failure to go is returned, and then
+    // nothing else changes. E_POINTER for a null argument.
+    static HRESULT DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle);
+
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
     // environment/VersionChecks.cpp, environment/ScreenCapture.cpp).

@@ -14,13 +14,7 @@ protected:
     std::wstring Clip(const char* name, int width, int height, int pixelWidth = 1,
                       int pixelHeight = 1)
     {
-        ClipShape shape;
-        shape.width = width;
-        shape.height = height;
-        shape.frameCount = 3;
-        shape.pixelWidth = pixelWidth;
-        shape.pixelHeight = pixelHeight;
-        return MakeClip(m_folder, name, shape);
+        return MakeClip(m_folder, name, width, height, 3, pixelWidth, pixelHeight);
     }
 };
 

@@ -19,6 +19,19 @@ inline std::wstring MakeClip(const ScratchFolder& folder, const char* name,
     return path;
 }
 
+// A clip of frameCount frames of that size and pixel shape.
+inline std::wstring MakeClip(const ScratchFolder& folder, const char* name, int width, int height,
+                             int frameCount, int pixelWidth = 1, int pixelHeight = 1)
+{
+    ClipShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.frameCount = frameCount;
+    shape.pixelWidth = pixelWidth;
+    shape.pixelHeight = pixelHeight;
+    return MakeClip(folder, name, shape);
+}
+
 inline std::wstring MakePicture(const ScratchFolder& folder, const char* name, int width,
                                 int height, DWORD argb)
 {

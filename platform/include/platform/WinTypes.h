@@ -74,6 +74,8 @@ constexpr HRESULT DISP_E_BADVARTYPE = MakeHResult(0x80020008u);
 constexpr HRESULT DISP_E_TYPEMISMATCH = MakeHResult(0x80020005u);
 constexpr HRESULT DISP_E_BADINDEX = MakeHResult(0x8002000Bu);
 constexpr HRESULT DISP_E_ARRAYISLOCKED = MakeHResult(0x8002000Du);
+// The error value that stands for an optional argument left out, or for no value at all.
+constexpr HRESULT DISP_E_PARAMNOTFOUND = MakeHResult(0x80020004u);
 
 // Win32 error numbers and their result-code form (facility 7).
 constexpr DWORD ERROR_SUCCESS = 0;
