@@ -7,7 +7,10 @@ std::vector<std::unique_ptr<Command>> CreateCommands()
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(MakeInfoCommand());
     commands.push_back(MakeMenusCommand());
+    commands.push_back(MakeValidateCommand());
+    commands.push_back(MakeThemeCommand());
     commands.push_back(MakeThemesCommand());
+    commands.push_back(MakeButtonsCommand());
     commands.push_back(MakeClipsCommand());
     return commands;
 }

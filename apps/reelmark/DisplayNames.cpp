@@ -73,6 +73,33 @@ constexpr NamedValue kTitleKinds[] = {
     {TitleType_User, "user", "user"},
 };
 
+// What each code of the project validator means.
+constexpr NamedValue kFindingKinds[] = {
+    {ErrorCode_OverlappingButtons, "overlapping-buttons", "the buttons overlap"},
+    {ErrorCode_TitleFileMissing, "title-file-missing",
+     "a file the title plays is missing or cannot be loaded"},
+    {ErrorCode_MenuFileMissing, "menu-file-missing",
+     "a file the menu shows is missing or cannot be loaded"},
+    {ErrorCode_DataFileUnreadable, "data-file-unreadable", "the data file cannot be opened"},
+    {ErrorCode_ButtonLeadsNowhere, "button-leads-nowhere", "the button leads nowhere"},
+    {ErrorCode_MenuNotReferenced, "menu-not-referenced", "no button or command leads to the menu"},
+    {ErrorCode_TitleNotReferenced, "title-not-referenced",
+     "no button or command leads to the title"},
+    {ErrorCode_NoFirstPlay, "no-first-play",
+     "the disc has nothing to start with: no first-play title, no root menu and no command of "
+     "the project"},
+    {ErrorCode_NothingToPlay, "nothing-to-play", "the project has nothing to play"},
+    {ErrorCode_TooManySlides, "too-many-slides",
+     "the slideshow has more slides than a disc can hold"},
+    {ErrorCode_NotEnoughDiskSpace, "not-enough-disk-space",
+     "the working folder has too little free space"},
+    {ErrorCode_EmptyTitle, "empty-title", "the title plays nothing"},
+    {ErrorCode_MenuShowsEmptyTitle, "menu-shows-empty-title",
+     "the menu shows a title that plays nothing"},
+    {ErrorCode_NTSCWithMPEGAudio, "ntsc-with-mpeg-audio",
+     "the NTSC disc has MPEG audio, which not every NTSC player plays"},
+};
+
 DisplayName ByValue(std::span<const NamedValue> table, LONG value, const char* kind)
 {
     for (const NamedValue& entry : table) {
@@ -150,7 +177,22 @@ DisplayName ButtonKindOf(ULONG tag)
     return ByTagBit(kButtonKinds, tag);
 }
 
+std::vector<DisplayName> ButtonKindsOf(ULONG mask)
+{
+    std::vector<DisplayName> kinds;
+    for (const NamedValue& entry : kButtonKinds) {
+        if (mask & ULONG(entry.value))
+            kinds.push_back({entry.key, entry.label});
+    }
+    return kinds;
+}
+
 DisplayName TitleKindOf(ULONG tag)
 {
     return ByTagBit(kTitleKinds, tag);
+}
+
+DisplayName FindingKindOf(eErrorCodes code)
+{
+    return ByValue(kFindingKinds, code, "finding");
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "dsutils/DSEncodeParams.h"
+#include "dsutils/ErrorInfo.h"
 #include "model/ProjectEnums.h"
 
 #include <string>
+#include <vector>
 
 struct DisplayName
 {
@@ -27,9 +29,15 @@ DisplayName NameOf(EncoderPresets preset);
 DisplayName MenuKindOf(ULONG tag);
 // What a button is by its tag: "command", "next", "prev", "home", "up", "chapter-range".
 DisplayName ButtonKindOf(ULONG tag);
+// Every kind of button a mask of button tags names, in the order above.
+std::vector<DisplayName> ButtonKindsOf(ULONG mask);
 // The label of a key that one of the names above gives (reports keep keys, their text shows
 // labels); an unknown key is its own label.
 std::string LabelOf(const std::string& key);
 
 // What a title is by its tag: "user", "first-play", "private" ("other" for none of them).
 DisplayName TitleKindOf(ULONG tag);
+
+// What a finding of the project validator is: "title-file-missing" and what it means, "a file
+// the title plays is missing or cannot be loaded".
+DisplayName FindingKindOf(eErrorCodes code);

@@ -4,6 +4,7 @@
 #include "TextFormat.h"
 
 #include "dsutils/DSMenuUtils.h"
+#include "dsutils/DSReachabilityReport.h"
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "platform/Check.h"
@@ -125,7 +126,8 @@ json PageEntry(IDSMenu* page, const PagePlaces& places)
     return entry;
 }
 
-json ChainEntry(const MenuList& chain, const PagePlaces& places, const std::vector<LONG>& reached)
+json ChainEntry(const MenuList& chain, const PagePlaces& places,
+                const CDSReachabilityReport& reachability)
 {
     IDSMenu* first = chain.front();
     ULONG tag = GetTag(first);
@@ -137,7 +139,7 @@ json ChainEntry(const MenuList& chain, const PagePlaces& places, const std::vect
     if (IDSTitle* title = CDSMenuUtils::GetLinkedTitle(first))
         entry["title"] = {{"id", GetID(title)}, {"name", Utf8(GetDisplayName(title, nullptr))}};
     entry["reachable"] = std::any_of(chain.begin(), chain.end(), [&](const CComPtr<IDSMenu>& page) {
-        return std::find(reached.begin(), reached.end(), GetID(page)) != reached.end();
+        return reachability.IsReachable(GetID(page));
     });
     for (const CComPtr<IDSMenu>& page : chain)
         entry["pages"].push_back(PageEntry(page, places));
@@ -151,14 +153,13 @@ HRESULT DescribeMenus(IDSProjectData* project, json& report)
     KVUClearErrorStack();
     CHECK_NULL(project);
     IDSMenu* root = CDSMenuUtils::GetRootMenu(project);
-    std::vector<LONG> reached;
-    if (root)
-        CHECK_HR(CDSMenuUtils::TraverseMenuLink(root, reached));
+    CDSReachabilityReport reachability;
+    CHECK_HR(reachability.Build(project));
     report["root"] = root ? json(GetID(root)) : json(nullptr);
     std::vector<MenuList> chains = ChainsOf(GetMenuList(project, MenuType_Main | MenuType_Chapter));
     PagePlaces places = PlacesOf(chains);
     report["menus"] = json::array();
     for (const MenuList& chain : chains)
-        report["menus"].push_back(ChainEntry(chain, places, reached));
+        report["menus"].push_back(ChainEntry(chain, places, reachability));
     return S_OK;
 }

@@ -1,6 +1,6 @@
 // What the menus command reports, as a JSON document: the project's main and chapter menus as
 // chains of pages, each page's buttons and where each button leads, the root menu, and whether
-// each menu can be reached from the root menu.
+// a viewer can reach each menu from where the disc starts (CDSReachabilityReport).
 #pragma once
 
 #include "model/IDSProjectData.h"

@@ -19,7 +19,10 @@ constexpr const char* kDescription =
 constexpr const char* kFooter =
     "Run 'reelmark COMMAND --help' for the arguments and examples of a command.\n"
     "\n"
-    "Exit status: 0 done, 1 findings that stop the burn, 2 usage error, 3 failure.";
+    "Exit status: 0 done, 1 findings that stop the burn, 2 usage error, 3 failure.\n"
+    "\n"
+    "A crash leaves a report: Reelmark.dmp in the temporary folder ($TMPDIR, else /tmp) and\n"
+    "a copy in Corvane/ErrorReports of the data folder ($XDG_DATA_HOME, else ~/.local/share).";
 
 // The options every command takes, whichever command parses them.
 struct CommonFlags

@@ -22,7 +22,14 @@ ExitStatus ProjectCommand::Run(Console& console)
 ExitStatus ProjectCommand::ReportOn(ProjectDocument& document, Console& console, Gather gather,
                                     Print print, const std::string& what)
 {
-    nlohmann::json report = {{"project", document.Path()}};
+    nlohmann::json report;
+    return ReportOn(document, console, gather, print, what, report);
+}
+
+ExitStatus ProjectCommand::ReportOn(ProjectDocument& document, Console& console, Gather gather,
+                                    Print print, const std::string& what, nlohmann::json& report)
+{
+    report = {{"project", document.Path()}};
     HRESULT hr = gather(document.Project(), report);
     if (FAILED(hr))
         return console.Fail("cannot read " + what + " of " + Quoted(document.Path()) + ": " +

@@ -27,6 +27,9 @@ protected:
     using Print = void (*)(const nlohmann::json& report, std::ostream& out);
     static ExitStatus ReportOn(ProjectDocument& document, Console& console, Gather gather,
                                Print print, const std::string& what);
+    // The same, handing the report to the caller in report.
+    static ExitStatus ReportOn(ProjectDocument& document, Console& console, Gather gather,
+                               Print print, const std::string& what, nlohmann::json& report);
 
 private:
     std::string m_projectPath;

@@ -2,8 +2,10 @@
 #include "Console.h"
 #include "Program.h"
 
+#include "dsutils/DSAppUtils.h"
 #include "mediaengine/MediaEngine.h"
 #include "objectmodel/ObjectModel.h"
+#include "platform/ErrorReport.h"
 #include "platform/Xml.h"
 
 #include <unistd.h>
@@ -38,6 +40,11 @@ private:
 
 int main(int argc, char** argv)
 {
+    // A crash leaves a report: "<temporary folder>/Reelmark.dmp", and a copy among the error
+    // reports of the user's application data. The program works on without them when they cannot
+    // be set up.
+    RegisterErrorReportClass();
+    CDSAppUtils::RegisterCrashHandler(L"Reelmark", nullptr);
     Console console(std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
     ClassRegistration classes;
     if (FAILED(classes.Result()))

@@ -1,11 +1,10 @@
 // info on real projects with real media.
+#include "DiscProject.h"
 #include "ReelmarkTest.h"
 
 #include "model/IDSEncodingParams.h"
-#include "model/KVEEditData.h"
 #include "model/KVEMarkerList.h"
 #include "model/KVEProductionData.h"
-#include "support/ClipWriter.h"
 
 #include <filesystem>
 
@@ -25,16 +24,9 @@ protected:
     CComPtr<IDSTitle> AddClipTitle(const char* name, const std::string& clip,
                                    std::initializer_list<double> markerTimes)
     {
-        ClipShape shape;
-        shape.toneFrequency = 330.0;
-        EXPECT_EQ(S_OK, WriteColourClip(m_folder.File(clip), shape));
-        CComPtr<IDSTitle> title = AddTitle(m_project);
-        EXPECT_EQ(S_OK, title->put_Name(CComBSTR(name)));
+        CComPtr<IDSTitle> title = ::AddClipTitle(m_project, m_folder, name, clip);
         CComPtr<IUnknown> production;
         EXPECT_EQ(S_OK, title->GetProduction(&production));
-        CComPtr<IUnknown> panel;
-        EXPECT_EQ(S_OK, CComQIPtr<IEditData>(production)
-                            ->AddSourceFile(0, CComBSTR(m_folder.File(clip)), 0.0, 2.0, 0, &panel));
         CComQIPtr<IKVEMarkerList> markers(production);
         for (double time : markerTimes) {
             LONG id = 0;

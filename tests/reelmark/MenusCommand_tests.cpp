@@ -122,7 +122,7 @@ TEST_F(MenusCommand, TextIsATreeFromTheRootMenu)
         << run.out;
     EXPECT_NE(std::string::npos,
               run.out.find("Main menu \"Extras\" (menu " + std::to_string(IdOf(m_extras)) +
-                           "), 1 page, not reached from the root menu\n"))
+                           "), 1 page, no viewer can reach it\n"))
         << run.out;
     EXPECT_NE(std::string::npos, run.out.find("2. Nothing  leads nowhere")) << run.out;
 }
@@ -136,4 +136,19 @@ TEST_F(MenusCommand, ProjectWithoutMenusSaysSo)
     json report = Run({"menus", project, "--json"}).Json();
     EXPECT_TRUE(report["root"].is_null());
     EXPECT_TRUE(report["menus"].empty());
+}
+
+TEST_F(MenusCommand, MenuReachedWhenATitleEndsIsReachable)
+{
+    // No button leads to Extras, but the disc shows it when Beach has played.
+    CCommandList endOfBeach;
+    ASSERT_EQ(S_OK, endOfBeach.Init(m_beach.p));
+    ASSERT_EQ(S_OK, endOfBeach.ReplaceCommand(DiscCommand_JumpMenu, IdOf(m_extras), 0));
+    ASSERT_EQ(S_OK, endOfBeach.Commit());
+    std::string project = Save(m_project, "holiday.dmsd");
+    json report = Run({"menus", project, "--json"}).Json();
+    ASSERT_EQ(3u, report["menus"].size());
+    EXPECT_EQ(IdOf(m_extras), report["menus"][2]["id"]);
+    EXPECT_TRUE(report["menus"][2]["reachable"].get<bool>());
+    EXPECT_EQ(std::string::npos, Run({"menus", project}).out.find("no viewer can reach"));
 }

@@ -3,8 +3,33 @@
 
 #include "CommandRegistry.h"
 
+#include "platform/ErrorReport.h"
+#include "platform/PathService.h"
+#include "platform/StringConv.h"
+#include "support/ScopedEnvironment.h"
+
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 class Program : public ReelmarkTest
-{};
+{
+protected:
+    // Every command that works on a project, with the arguments after PROJECT.
+    static const std::vector<std::vector<std::string>> kProjectCommands;
+
+    static std::vector<std::string> WithProject(std::vector<std::string> command,
+                                                const std::string& project)
+    {
+        command.insert(command.begin() + 1, project);
+        return command;
+    }
+};
+
+const std::vector<std::vector<std::string>> Program::kProjectCommands = {
+    {"info"}, {"menus"}, {"validate"}, {"theme", "Ember"}};
 
 TEST_F(Program, EveryCommandHasHelpWithExamples)
 {
@@ -42,6 +67,8 @@ TEST_F(Program, UsageErrorsAreOneLineWithStatusTwo)
     EXPECT_ONE_LINE_FAILURE(Run({"info", "a.dmsd", "--bogus"}), 2, "--bogus");
     EXPECT_ONE_LINE_FAILURE(Run({"themes", "--aspect", "5:4"}), 2, "5:4");
     EXPECT_ONE_LINE_FAILURE(Run({"clips", "--seconds", "soon"}), 2, "soon");
+    EXPECT_ONE_LINE_FAILURE(Run({"buttons", "--aspect", "1:1"}), 2, "1:1");
+    EXPECT_ONE_LINE_FAILURE(Run({"theme", Path("a.dmsd")}), 2, "THEME is required");
     RunResult hint = Run({"menus", "--frobnicate"});
     EXPECT_NE(std::string::npos, hint.err.find("reelmark menus --help"));
 }
@@ -49,8 +76,8 @@ TEST_F(Program, UsageErrorsAreOneLineWithStatusTwo)
 TEST_F(Program, MissingProjectIsOneLineAndStatusThree)
 {
     std::string missing = Path("nowhere.dmsd");
-    for (const char* command : {"info", "menus"}) {
-        RunResult run = Run({command, missing});
+    for (const auto& command : kProjectCommands) {
+        RunResult run = Run(WithProject(command, missing));
         EXPECT_ONE_LINE_FAILURE(run, 3, "no project file at '" + missing + "'");
     }
     EXPECT_ONE_LINE_FAILURE(Run({"info", m_folder.Path().string()}), 3, "is a folder");
@@ -64,8 +91,8 @@ TEST_F(Program, MalformedProjectIsOneLineAndLeftAsItWas)
     std::string other = Path("other.dmsd");
     WriteFile(other, "<?xml version=\"1.0\"?><html><body/></html>");
     for (const std::string& file : {broken, other}) {
-        for (const char* command : {"info", "menus"}) {
-            RunResult run = Run({command, file});
+        for (const auto& command : kProjectCommands) {
+            RunResult run = Run(WithProject(command, file));
             EXPECT_ONE_LINE_FAILURE(run, 3, "'" + file + "' is not a project file");
         }
     }
@@ -83,4 +110,28 @@ TEST_F(Program, VerboseShowsTheErrorStackUnderTheLine)
     EXPECT_EQ(0u, lines[0].find("reelmark: '" + broken + "' is not a project file"));
     EXPECT_NE(std::string::npos, lines[1].find("*** Error")) << run.err;
     EXPECT_EQ(0u, lines[1].find("    "));
+}
+
+TEST_F(Program, CrashLeavesADumpAndAnErrorReport)
+{
+    // A home of the test's own, so that the report is the program's and nobody else's is lost.
+    std::string home = Path("home");
+    std::filesystem::create_directories(std::filesystem::path(home) / "tmp");
+    ScopedEnvironment movedHome("REELMARK_HOME", home.c_str());
+    std::wstring dump = SystemTempFolder() + L"/Reelmark.dmp";
+    std::filesystem::path reports = ErrorReportFolder();
+    // The clips take long enough to make that the program is caught at work; their folder
+    // appears once the handler is in place.
+    std::filesystem::path clips = m_folder.Path() / "clips";
+    std::error_code error;
+    StartedRun started = Start({"clips", "--out", clips.string(), "--seconds", "60"});
+    for (int waited = 0; waited < 600 && !std::filesystem::exists(clips, error); ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(started.pid, SIGSEGV);
+    RunResult run = Wait(started);
+
+    EXPECT_EQ(SIGSEGV, run.signal) << run.err;
+    EXPECT_GT(std::filesystem::file_size(dump, error), 0u);
+    std::string report = ReadFile((reports / "Crash_Reelmark.txt").string());
+    EXPECT_NE(std::string::npos, report.find(WideToUtf8(dump))) << report;
 }

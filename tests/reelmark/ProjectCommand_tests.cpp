@@ -4,8 +4,6 @@
 
 #include "ProjectCommand.h"
 
-#include "model/IDSProjectFile.h"
-#include "model/ModelClasses.h"
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -58,12 +56,8 @@ protected:
 
     std::string NameIn(const std::string& path)
     {
-        CComPtr<IDSProjectFile> files;
-        EXPECT_EQ(S_OK, files.CoCreateInstance(CLSID_CDSProjectFile));
-        CComPtr<IDSProjectData> project = NewProject();
-        EXPECT_EQ(S_OK, files->LoadProject(CComBSTR(Utf8ToWide(path)), project));
         CComBSTR name;
-        project->get_Name(&name);
+        Load(path)->get_Name(&name);
         return WideToUtf8(name.m_str ? name.m_str : L"");
     }
 

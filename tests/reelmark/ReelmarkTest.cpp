@@ -34,7 +34,12 @@ std::vector<std::string> RunResult::ErrLines() const
 
 RunResult ReelmarkTest::Run(const std::vector<std::string>& arguments)
 {
-    return RunProgram(REELMARK_BINARY, arguments);
+    return Wait(Start(arguments));
+}
+
+StartedRun ReelmarkTest::Start(const std::vector<std::string>& arguments)
+{
+    return StartProgram(REELMARK_BINARY, arguments);
 }
 
 RunResult ReelmarkTest::RunOnTerminal(const std::vector<std::string>& arguments)
@@ -43,14 +48,15 @@ RunResult ReelmarkTest::RunOnTerminal(const std::vector<std::string>& arguments)
     std::string command = "'" REELMARK_BINARY "'";
     for (const std::string& argument : arguments)
         command += " '" + argument + "'";
-    return RunProgram("/usr/bin/script", {"-qec", command, "/dev/null"});
+    return Wait(StartProgram("/usr/bin/script", {"-qec", command, "/dev/null"}));
 }
 
-RunResult ReelmarkTest::RunProgram(const std::string& program,
-                                   const std::vector<std::string>& arguments)
+StartedRun ReelmarkTest::StartProgram(const std::string& program,
+                                      const std::vector<std::string>& arguments)
 {
-    std::string outFile = Path("run" + std::to_string(++m_runs) + ".out");
-    std::string errFile = Path("run" + std::to_string(m_runs) + ".err");
+    StartedRun started;
+    started.outFile = Path("run" + std::to_string(++m_runs) + ".out");
+    started.errFile = Path("run" + std::to_string(m_runs) + ".err");
     std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -61,23 +67,31 @@ RunResult ReelmarkTest::RunProgram(const std::string& program,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    pid_t child = 0;
-    int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_addopen(&actions, 1, started.outFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, started.errFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int spawned =
+        posix_spawn(&started.pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    RunResult result;
     if (spawned != 0) {
         ADD_FAILURE() << "cannot run " << program;
-        return result;
+        started.pid = -1;
     }
+    return started;
+}
+
+RunResult ReelmarkTest::Wait(const StartedRun& started)
+{
+    RunResult result;
+    if (started.pid <= 0)
+        return result;
     int status = 0;
-    waitpid(child, &status, 0);
+    waitpid(started.pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFile(outFile);
-    result.err = ReadFile(errFile);
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    result.out = ReadFile(started.outFile);
+    result.err = ReadFile(started.errFile);
     return result;
 }
 
@@ -88,6 +102,15 @@ std::string ReelmarkTest::Save(IDSProjectData* project, const std::string& name)
     EXPECT_EQ(S_OK, files.CoCreateInstance(CLSID_CDSProjectFile));
     EXPECT_EQ(S_OK, files->SaveProject(CComBSTR(Utf8ToWide(path)), project));
     return path;
+}
+
+CComPtr<IDSProjectData> ReelmarkTest::Load(const std::string& path)
+{
+    CComPtr<IDSProjectFile> files;
+    EXPECT_EQ(S_OK, files.CoCreateInstance(CLSID_CDSProjectFile));
+    CComPtr<IDSProjectData> project = NewProject();
+    EXPECT_EQ(S_OK, files->LoadProject(CComBSTR(Utf8ToWide(path)), project));
+    return project;
 }
 
 std::string ReelmarkTest::Path(const std::string& name) const

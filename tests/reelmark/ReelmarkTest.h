@@ -8,12 +8,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
 struct RunResult
 {
+    // The exit status; -1 when the program ended by a signal.
     int status = -1;
+    // The signal that ended the program, 0 when it exited.
+    int signal = 0;
     std::string out;
     std::string err;
 
@@ -23,17 +28,30 @@ struct RunResult
     std::vector<std::string> ErrLines() const;
 };
 
+// A run of reelmark that has started and is not waited for yet.
+struct StartedRun
+{
+    pid_t pid = -1;
+    std::string outFile;
+    std::string errFile;
+};
+
 class ReelmarkTest : public ProjectTest
 {
 protected:
     // Runs reelmark with the arguments; the environment is the test's.
     RunResult Run(const std::vector<std::string>& arguments);
+    // Starts reelmark with the arguments and leaves it running; Wait waits for it to end.
+    StartedRun Start(const std::vector<std::string>& arguments);
+    static RunResult Wait(const StartedRun& started);
     // Runs reelmark with the arguments on a terminal of its own (a pseudo-terminal that
     // script(1) opens), whose output comes back as standard output.
     RunResult RunOnTerminal(const std::vector<std::string>& arguments);
 
     // Writes the project to a file of the scratch folder and gives its path.
     std::string Save(IDSProjectData* project, const std::string& name);
+    // Reads the project a command wrote.
+    static CComPtr<IDSProjectData> Load(const std::string& path);
 
     std::string Path(const std::string& name) const;
     static std::string ReadFile(const std::string& path);
@@ -42,7 +60,7 @@ protected:
     ScratchFolder m_folder;
 
 private:
-    RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+    StartedRun StartProgram(const std::string& program, const std::vector<std::string>& arguments);
 
     int m_runs = 0;
 };

@@ -44,9 +44,9 @@ const std::string ThemesCommand::kUserThemes = "home/.local/share/Corvane/DVD/16
 
 TEST_F(ThemesCommand, JsonListsShippedAndUserThemesWithWhatTheyOffer)
 {
-    ASSERT_EQ(S_OK, CDSConfig().SetString(
-                        DSConfig_DefaultTheme4x3,
-                        Utf8ToWide(Path("content/DVD/4x3/Themes/Classic.dmsd")).c_str()));
+    ASSERT_EQ(S_OK,
+              CDSConfig().SetString(DSConfig_DefaultTheme4x3,
+                                    Utf8ToWide(Path("content/DVD/4x3/Themes/Plain.dmsd")).c_str()));
     RunResult run = Run({"themes", "--json"});
     ASSERT_EQ(0, run.status) << run.err;
     json report = run.Json();
@@ -60,15 +60,17 @@ TEST_F(ThemesCommand, JsonListsShippedAndUserThemesWithWhatTheyOffer)
     EXPECT_EQ("4:3", classic["aspect"]);
     EXPECT_EQ("shipped", classic["origin"]);
     EXPECT_TRUE(classic["readable"].get<bool>());
-    EXPECT_TRUE(classic["default"].get<bool>());
+    EXPECT_FALSE(classic["default"].get<bool>());
     EXPECT_EQ(json({{"main", 1}, {"chapter", 1}}), classic["templates"]);
     EXPECT_EQ(json({{"main", 1}, {"chapter", 0}}), report["themes"][1]["templates"]);
-    EXPECT_FALSE(report["themes"][1]["default"].get<bool>());
+    EXPECT_TRUE(report["themes"][1]["default"].get<bool>());
+    EXPECT_EQ(json({"4:3"}), report["themes"][1]["defaultFor"]);
 
     const json& wide = report["themes"][2];
     EXPECT_EQ("HD_Wide", wide["name"]);
     EXPECT_EQ("16:9", wide["aspect"]);
     EXPECT_TRUE(wide["highDefinition"].get<bool>());
+    EXPECT_EQ(json({"16:9", "hd"}), wide["defaultFor"]);
 
     const json& broken = report["themes"][3];
     EXPECT_EQ("user", broken["origin"]);
@@ -84,7 +86,8 @@ TEST_F(ThemesCommand, AspectChoosesTheFoldersAndTextNamesEachTheme)
     EXPECT_NE(std::string::npos, run.out.find("16:9 themes\n")) << run.out;
     EXPECT_NE(
         std::string::npos,
-        run.out.find("  HD_Wide \"Wide\"  shipped, main and chapter menus, high definition\n"))
+        run.out.find("  HD_Wide \"Wide\"  shipped, main and chapter menus, high definition, the "
+                     "default for 16:9 projects, the default for high-definition projects\n"))
         << run.out;
     EXPECT_NE(std::string::npos,
               run.out.find("  Broken  user, cannot be used: malformed or not a theme\n"))
@@ -92,7 +95,8 @@ TEST_F(ThemesCommand, AspectChoosesTheFoldersAndTextNamesEachTheme)
 
     RunResult classic = Run({"themes", "--aspect", "4:3"});
     EXPECT_NE(std::string::npos,
-              classic.out.find("  Classic \"Classic blue\"  shipped, main and chapter menus\n"))
+              classic.out.find("  Classic \"Classic blue\"  shipped, main and chapter menus, "
+                               "the default for 4:3 projects\n"))
         << classic.out;
     EXPECT_NE(std::string::npos, classic.out.find("  Plain  shipped, main menus only\n"))
         << classic.out;
@@ -107,4 +111,18 @@ TEST_F(ThemesCommand, NoThemesAnywhereIsNotAnError)
     EXPECT_NE(std::string::npos, run.out.find("4:3 themes\n")) << run.out;
     EXPECT_NE(std::string::npos, run.out.find("  none found\n")) << run.out;
     EXPECT_TRUE(Run({"themes", "--json"}).Json()["themes"].empty());
+}
+
+TEST_F(ThemesCommand, DefaultIsWhatANewProjectTakesAndTheSettingsStayAsTheyWere)
+{
+    // A default that names a deleted file gives way to the first theme of the folder.
+    std::wstring deleted = Utf8ToWide(Path("content/DVD/4x3/Themes/Deleted.dmsd"));
+    ASSERT_EQ(S_OK, CDSConfig().SetString(DSConfig_DefaultTheme4x3, deleted.c_str()));
+    std::string settings = ReadFile(WideToUtf8(CDSConfig().Path()));
+
+    json report = Run({"themes", "--aspect", "4:3", "--json"}).Json();
+    ASSERT_EQ(2u, report["themes"].size());
+    EXPECT_EQ(json({"4:3"}), report["themes"][0]["defaultFor"]);
+    EXPECT_EQ(json::array(), report["themes"][1]["defaultFor"]);
+    EXPECT_EQ(settings, ReadFile(WideToUtf8(CDSConfig().Path())));
 }

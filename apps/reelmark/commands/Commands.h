@@ -8,4 +8,7 @@
 std::unique_ptr<Command> MakeInfoCommand();
 std::unique_ptr<Command> MakeMenusCommand();
 std::unique_ptr<Command> MakeThemesCommand();
+std::unique_ptr<Command> MakeThemeCommand();
+std::unique_ptr<Command> MakeButtonsCommand();
+std::unique_ptr<Command> MakeValidateCommand();
 std::unique_ptr<Command> MakeClipsCommand();

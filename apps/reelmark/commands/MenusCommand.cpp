@@ -59,7 +59,7 @@ private:
             m_out << " for title \"" << chain["title"]["name"].get<std::string>() << "\"";
         m_out << ", " << pages << (pages == 1 ? " page" : " pages");
         if (!chain["reachable"].get<bool>())
-            m_out << ", not reached from the root menu";
+            m_out << ", no viewer can reach it";
         m_out << '\n';
         int number = 0;
         for (const json& page : chain["pages"]) {

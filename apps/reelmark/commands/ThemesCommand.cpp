@@ -1,7 +1,7 @@
 // themes [--aspect 4:3|16:9]: the shipped themes and the user's own, with what each offers.
 #include "commands/Commands.h"
 
-#include "DisplayNames.h"
+#include "CatalogueCommand.h"
 #include "TextFormat.h"
 #include "ThemeCatalogue.h"
 
@@ -37,8 +37,10 @@ void PrintTheme(const json& theme, std::ostream& out)
     }
     if (theme["highDefinition"].get<bool>())
         out << ", high definition";
-    if (theme["default"].get<bool>())
-        out << ", the default";
+    for (const json& kind : theme["defaultFor"]) {
+        std::string projects = kind == "hd" ? "high-definition" : kind.get<std::string>();
+        out << ", the default for " << projects << " projects";
+    }
     out << '\n';
 }
 
@@ -71,7 +73,7 @@ void PrintThemes(const json& report, std::ostream& out)
     }
 }
 
-class ThemesCommand : public Command
+class ThemesCommand : public CatalogueCommand
 {
 public:
     std::string Name() const override { return "themes"; }
@@ -85,33 +87,14 @@ public:
                "  reelmark themes --aspect 16:9\n"
                "  reelmark themes --json | jq -r '.themes[] | select(.readable) | .name'\n";
     }
-    bool Reports() const override { return true; }
 
-    void Define(CLI::App& command) override
+protected:
+    std::string What() const override { return "the themes"; }
+    HRESULT List(const std::vector<AspectRatio>& aspects, json& report) const override
     {
-        command.add_option("--aspect", m_aspect, "Only the themes for menus of this shape")
-            ->check(CLI::IsMember({"4:3", "16:9"}));
+        return ListThemes(aspects, report);
     }
-
-    ExitStatus Run(Console& console) override
-    {
-        std::vector<AspectRatio> aspects;
-        if (m_aspect.empty() || m_aspect == "4:3")
-            aspects.push_back(AspectRatio_4x3);
-        if (m_aspect.empty() || m_aspect == "16:9")
-            aspects.push_back(AspectRatio_16x9);
-        json report = {{"aspects", json::array()}};
-        for (AspectRatio aspect : aspects)
-            report["aspects"].push_back(NameOf(aspect).key);
-        HRESULT hr = ListThemes(aspects, report);
-        if (FAILED(hr))
-            return console.Fail("cannot list the themes: " + ResultText(hr));
-        console.Report(report, PrintThemes);
-        return ExitStatus::Success;
-    }
-
-private:
-    std::string m_aspect;
+    void Print(const json& report, std::ostream& out) const override { PrintThemes(report, out); }
 };
 
 } // namespace
