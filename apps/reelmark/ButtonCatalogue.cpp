@@ -9,6 +9,7 @@
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 #include "platform/Image.h"
+#include "platform/NativePath.h"
 
 #include <filesystem>
 
@@ -33,7 +34,7 @@ json StyleEntry(const DSButtonStyleInfo& style, AspectRatio aspect)
     json types = json::array();
     for (const DisplayName& kind : ButtonKindsOf(style.m_dwTypeMask))
         types.push_back(kind.key);
-    std::wstring stem = std::filesystem::path(style.m_strPath).stem().wstring();
+    std::wstring stem = WidePath(NativePath(style.m_strPath).stem());
     return {{"name", Utf8(stem.c_str())},
             {"title", Utf8(style.m_strName.c_str())},
             {"file", Utf8(style.m_strPath.c_str())},

@@ -10,6 +10,7 @@
 #include "model/KVEProductionInfo.h"
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/PathService.h"
 
 #include <algorithm>
@@ -125,7 +126,7 @@ HRESULT CollectMediaFiles(IUnknown* production, int depth, std::vector<std::wstr
 json MediaEntry(const std::wstring& file)
 {
     std::error_code error;
-    uintmax_t bytes = std::filesystem::file_size(std::filesystem::path(file), error);
+    uintmax_t bytes = std::filesystem::file_size(NativePath(file), error);
     json entry = {{"file", Utf8(file.c_str())}, {"exists", !error}};
     entry["bytes"] = error ? json(nullptr) : json(bytes);
     return entry;

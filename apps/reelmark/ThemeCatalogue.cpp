@@ -10,6 +10,7 @@
 #include "platform/Check.h"
 #include "platform/Config.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <algorithm>
@@ -107,8 +108,8 @@ json DefaultFor(const std::wstring& file, const std::vector<DefaultTheme>& defau
     json kinds = json::array();
     std::error_code error;
     for (const DefaultTheme& theme : defaults) {
-        if (!theme.file.empty() && std::filesystem::equivalent(std::filesystem::path(theme.file),
-                                                               std::filesystem::path(file), error))
+        if (!theme.file.empty() &&
+            std::filesystem::equivalent(NativePath(theme.file), NativePath(file), error))
             kinds.push_back(theme.kind);
     }
     return kinds;
@@ -171,7 +172,7 @@ std::vector<std::wstring> ThemeFilesIn(const std::wstring& folder)
 
 std::wstring NameOfThemeFile(const std::wstring& file)
 {
-    return std::filesystem::path(file).stem().wstring();
+    return WidePath(NativePath(file).stem());
 }
 
 json ThemeEntry(const std::wstring& file, const ThemeFolder& kind,

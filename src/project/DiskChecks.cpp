@@ -2,6 +2,7 @@
 
 #include "dsutils/DSAppUtils.h"
 #include "foundation/FileOperations.h"
+#include "platform/NativePath.h"
 
 bool CheckFileSizeLimit(const std::filesystem::path& path, ULONGLONG size,
                         const FileSystemNameQuery& query)
@@ -16,7 +17,7 @@ bool CheckFileSizeLimit(const std::filesystem::path& path, ULONGLONG size,
 bool CDSAppUtils::CheckDiskFreeSpace(const std::filesystem::path& path, ULONGLONG size)
 {
     ULONGLONG available = 0;
-    return SUCCEEDED(QueryFreeDiskSpace(path.wstring(), available)) && size <= available;
+    return SUCCEEDED(QueryFreeDiskSpace(WidePath(path), available)) && size <= available;
 }
 
 bool CDSAppUtils::CheckDiskFileSizeLimit(const std::filesystem::path& path, ULONGLONG size)

@@ -5,6 +5,7 @@
 #include "platform/Check.h"
 #include "platform/ComPtr.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/ResultCodes.h"
 #include "platform/Xml.h"
 
@@ -27,9 +28,9 @@ HRESULT CantParse(const std::wstring& path, const std::wstring& reason)
 HRESULT CheckReadable(const std::wstring& path)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(NativePath(path), error))
         return CantParse(path, L"it is not a file");
-    std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::uintmax_t size = std::filesystem::file_size(NativePath(path), error);
     if (error || size > kLargestInfoFile)
         return CantParse(path, L"it is larger than 4 MiB");
     return S_OK;
@@ -64,10 +65,10 @@ std::wstring AttributeText(IXMLDOMElement* pElement, const wchar_t* name)
 // A relative media path counts from the info file's folder.
 std::wstring MediaPath(const std::wstring& infoFile, const std::wstring& file)
 {
-    std::filesystem::path media(file);
+    std::filesystem::path media = NativePath(file);
     if (media.is_absolute())
         return file;
-    return (std::filesystem::path(infoFile).parent_path() / media).lexically_normal().wstring();
+    return WidePath((NativePath(infoFile).parent_path() / media).lexically_normal());
 }
 
 // The entries are the document element's own children: the file is walked one level deep, so

@@ -10,6 +10,7 @@
 #include "platform/Check.h"
 #include "platform/ClassFactory.h"
 #include "platform/ErrorStack.h"
+#include "platform/NativePath.h"
 #include "platform/ResultCodes.h"
 #include "platform/StringConv.h"
 
@@ -35,7 +36,7 @@ bool ExtensionIsOneOf(const std::wstring& extension, std::initializer_list<std::
 bool FileExists(const std::wstring& path)
 {
     std::error_code ignored;
-    return !path.empty() && std::filesystem::exists(path, ignored);
+    return !path.empty() && std::filesystem::exists(NativePath(path), ignored);
 }
 
 // 0 when the engine can read the file, else its reason.

@@ -2,6 +2,9 @@
 
 #include "dsutils/DSAppUtils.h"
 
+#include "platform/StringConv.h"
+
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -40,6 +43,18 @@ TEST_F(InfoFile, EntriesGiveFilesAndNamesInDocumentOrder)
         (std::vector<std::wstring>{folder + L"/clips/one.mp4", L"First day", L"/videos/two.mkv",
                                    L"", folder + L"/three.avi", L"ignored"}),
         StringsOf(m_files));
+}
+
+TEST_F(InfoFile, NamesOutsideAsciiAreReadWhateverTheLocale)
+{
+    std::filesystem::create_directories(m_folder.Path() / "Vid\xC3\xA9os");
+    std::wstring info =
+        Write("Vid\xC3\xA9os/disc.xml",
+              "<Disc><Title file='Cl\xC3\xA9.mp4' name='\xC3\x89t\xC3\xA9'/></Disc>");
+    ASSERT_EQ(S_OK, Parse(info));
+    std::wstring folder = Utf8ToWide(m_folder.Path().string());
+    EXPECT_EQ((std::vector<std::wstring>{folder + L"/Vid\u00E9os/Cl\u00E9.mp4", L"\u00C9t\u00E9"}),
+              StringsOf(m_files));
 }
 
 TEST_F(InfoFile, FilesThatCannotBeReadOrListNothingAreRefused)

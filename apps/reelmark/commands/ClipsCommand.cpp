@@ -5,6 +5,7 @@
 #include "DemoClips.h"
 #include "TextFormat.h"
 
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <cstdio>
@@ -26,7 +27,7 @@ std::string ColourText(DWORD rgb)
 json ClipEntry(const DemoClip& clip, const std::wstring& file, double seconds)
 {
     std::error_code error;
-    uintmax_t bytes = std::filesystem::file_size(std::filesystem::path(file), error);
+    uintmax_t bytes = std::filesystem::file_size(NativePath(file), error);
     return {{"name", clip.name},
             {"file", Utf8(file.c_str())},
             {"seconds", seconds},

@@ -11,6 +11,7 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/MenuStyleUtil.h"
+#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
 #include <filesystem>
@@ -89,7 +90,7 @@ private:
     {
         if (IsPath(m_theme)) {
             file = Utf8ToWide(m_theme);
-            if (!std::filesystem::is_regular_file(std::filesystem::path(file)))
+            if (!std::filesystem::is_regular_file(NativePath(file)))
                 return console.Fail("no theme file at " + Quoted(m_theme));
             return ExitStatus::Success;
         }
@@ -120,7 +121,7 @@ private:
     ExitStatus Apply(ProjectDocument& document, IDSProjectData* theme, const std::wstring& file,
                      Console& console) const
     {
-        std::string name = std::filesystem::path(file).stem().string();
+        std::string name = NativePath(file).stem().string();
         std::vector<ULONG> missing = MenuTypesWithoutTemplate(document.Project(), theme);
         if (!missing.empty())
             return console.Fail("the theme " + Quoted(name) + " has no template for " +
