@@ -188,16 +188,17 @@ public:
     // is AspectRatio_4x3 or AspectRatio_16x9, else setting 6: 1 gives 16:9; format 2 is always
     // 4:3), the disc size (BD25 for formats 7 and 8, 6 for 9 and 10), the project flags of
     // settings 4, 10 and 69, the templates of the default theme for the aspect ratio and one
-    // main menu made from them. With bMenuless the main menu is left out (the templates are
+    // main menu made from them (CDSMenuUtils::AddMenu). With bMenuless the main menu is left out (the templates are
     // still copied), for a project whose titles play one after another. E_INVALIDARG for a
     // format outside 1 to 11; failures of the object model and of the theme are reported and
     // returned.
     static HRESULT NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
                               bool fitToDisc, bool bMenuless, LONG setting);
 
-    // Removes the title from the project, then the main-menu buttons that play it, and lays
-    // the root menu's chain out again. The title's own failure to go is returned, and then
-    // nothing else changes. E_POINTER for a null argument.
+    // Removes the title from the project, then the main-menu buttons that play it, and
+    // reflows the root menu's chain (ReflowMenus): the buttons left close up and a page left
+    // empty goes. The title's own failure to go is returned, and then nothing else changes.
+    // E_POINTER for a null argument.
     static HRESULT DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle);
 
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,

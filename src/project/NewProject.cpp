@@ -102,26 +102,6 @@ HRESULT CopyDefaultTheme(IDSProjectData* pProject, AspectRatio arProject)
     return S_OK;
 }
 
-// The project's first main menu, made from the main-menu template of the templates just
-// copied: the template's look, texts and decorations, and a command that shows the menu
-// again when it ends.
-HRESULT AddMainMenu(IDSProjectData* pProject)
-{
-    CComPtr<IDSMenu> spTemplate = CDSMenuUtils::GetDefaultTemplate(pProject, MenuType_MainTemplate);
-    if (!spTemplate) {
-        KVUReportError(L"The default theme has no template for the main menu\n");
-        LOG_HR(E_ADDMENU_NO_TEMPLATE, "GetDefaultTemplate(pProject, MenuType_MainTemplate)");
-        return E_ADDMENU_NO_TEMPLATE;
-    }
-    CComPtr<IDSMenu> spMenu;
-    CHECK_HR(pProject->AddMenu(-1, &spMenu));
-    CHECK_HR(spMenu->put_Tag(MenuType_Main));
-    CHECK_HR(CMenuStyleUtil::MenuElementsCopy(spMenu, spTemplate));
-    CHECK_HR(CDSMenuUtils::ApplyStyle(spMenu, spTemplate));
-    CHECK_HR(CDSMenuUtils::LinkCmd(spMenu, spMenu));
-    return S_OK;
-}
-
 } // namespace
 
 HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
@@ -143,7 +123,11 @@ HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, Aspec
     CHECK_HR_SHORT(SetUpEncoding(pProject, eFormat, arProject));
     CHECK_HR_SHORT(SetDiscSizeAndFlags(pProject, eFormat, config));
     CHECK_HR_SHORT(CopyDefaultTheme(pProject, arProject));
-    if (!bMenuless)
-        CHECK_HR_SHORT(AddMainMenu(pProject));
+    if (!bMenuless) {
+        // The first main menu, made from the templates just copied, shows itself again when
+        // it ends.
+        CComPtr<IDSMenu> spMenu;
+        CHECK_HR(CDSMenuUtils::AddMenu(pProject, MenuType_Main, &spMenu));
+    }
     return S_OK;
 }
