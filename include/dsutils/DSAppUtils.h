@@ -188,10 +188,10 @@ public:
     // is AspectRatio_4x3 or AspectRatio_16x9, else setting 6: 1 gives 16:9; format 2 is always
     // 4:3), the disc size (BD25 for formats 7 and 8, 6 for 9 and 10), the project flags of
     // settings 4, 10 and 69, the templates of the default theme for the aspect ratio and one
-    // main menu made from them (CDSMenuUtils::AddMenu). With bMenuless the main menu is left out (the templates are
-    // still copied), for a project whose titles play one after another. E_INVALIDARG for a
-    // format outside 1 to 11; failures of the object model and of the theme are reported and
-    // returned.
+    // main menu made from them (CDSMenuUtils::AddMenu). With bMenuless the main menu is left out
+    // (the templates are still copied), for a project whose titles play one after another.
+    // E_INVALIDARG for a format outside 1 to 11; failures of the object model and of the theme are
+    // reported and returned.
     static HRESULT NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
                               bool fitToDisc, bool bMenuless, LONG setting);
 
@@ -200,6 +200,49 @@ public:
     // empty goes. The title's own failure to go is returned, and then nothing else changes.
     // E_POINTER for a null argument.
     static HRESULT DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle);
+
+    // Title buttons (project/TitleButtons.cpp, project/TitlesWithButtons.cpp,
+    // project/TitleButtonSteps.cpp).
+
+    // Adds to the menu a command button that leads to the target, a title or a menu of the
+    // menu's project: a copy of the template's command button (CDSMenuUtils::AddButton), linked
+    // to the target, labelled with its display name and showing it in its thumbnail
+    // (ResolveBtnThumbSource); with bArrange the menu is laid out again (LayoutArrangeButtons).
+    // *ppButton (when given) receives it (one reference). A full menu is refused first with the
+    // validator's E_CHECKMAXBUTTONSPERMENU_LIMIT_REACHED; a step that fails after the button was
+    // made takes it out again, and its failure is returned. E_INVALIDARG for a target that is
+    // no title or menu of the project; E_POINTER for a null menu or target.
+    static HRESULT AddButton(IDSMenu* pMenu, IUnknown* pTarget, bool bArrange,
+                             IDSMenuButton** ppButton);
+    // Adds a title made of the file, or of the files (a path or an array of paths, as AddTitle
+    // takes them), and gives it a button (AddButton, laid out) on the first page of the root
+    // menu's chain that has room: when every page is full, a new page is appended to the chain
+    // for it. *ppButton and *ppTitle (each may be null) receive the button and the title (one
+    // reference each). In a project without menus the title gets no button: S_FALSE,
+    // *ppButton null. AddTitle's failures are returned with nothing added; when the button
+    // cannot be made the title is taken out again and the failure (a limit refusal of the
+    // validator unchanged) is returned: the project is left as it was. E_POINTER for a null
+    // project or file list.
+    static HRESULT AddTitleWithButton(IDSProjectData* pProj, BSTR bstrSourceFile,
+                                      IDSMenuButton** ppButton, IDSTitle** ppTitle = nullptr);
+    static HRESULT AddTitleWithButton(IDSProjectData* pProj, VARIANT* pvFiles,
+                                      IDSMenuButton** ppButton, IDSTitle** ppTitle = nullptr);
+    // Adds one title with a button for each file of files (a path or an array of paths), in
+    // order, to the chain of pMenu or of the project's root menu: each button goes on the first
+    // page with room, pages are appended as they fill, and the chain is reflowed once at the
+    // end (ReflowMenus). With bChapterMenus each title of more than one chapter gets a chapter
+    // menu behind its button (MakeChapterMenuBtn). In a project without menus the titles get no
+    // buttons. A file whose title, button or chapter menu cannot be made leaves nothing behind
+    // and the others are still added; the reports of such files stay on the error stack, each
+    // followed by "The title of <file> could not be added", and the result is then
+    // E_ADDTITLESWITHBUTTON_FAILED. A title or button limit of the validator ends the run and
+    // is returned unchanged; the titles added before stay. *plAdded (when given) receives how
+    // many titles were added. E_INVALIDARG for files that hold no name; E_POINTER for a null
+    // project or menu, or a menu in no project.
+    static HRESULT AddTitlesWithButton(IDSProjectData* pProj, VARIANT files, bool bChapterMenus,
+                                       LONG* plAdded = nullptr);
+    static HRESULT AddTitlesWithButton(IDSMenu* pMenu, VARIANT files, bool bChapterMenus,
+                                       LONG* plAdded = nullptr);
 
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
