@@ -244,6 +244,39 @@ public:
     static HRESULT AddTitlesWithButton(IDSMenu* pMenu, VARIANT files, bool bChapterMenus,
                                        LONG* plAdded = nullptr);
 
+    // Menus of a whole project (project/RegenerateMenus.cpp, project/ProjectTheme.cpp,
+    // project/ProjectMenus.cpp, project/MenuMotion.cpp, project/ButtonStyleChange.cpp).
+
+    // Rebuilds the project's menus from a theme: loads the theme for the aspect ratio of the
+    // project's encoding parameters (with bProjectTheme the theme the project's templates came
+    // from, in the theme folder of that aspect ratio; else, or when that does not load, the
+    // default theme of the aspect ratio, CMenuStyleUtil::LoadDefault); then deletes the
+    // project's main and chapter menus, its templates, the transition menus and the background
+    // titles they leave unused; copies the theme's templates; makes a new root menu (AddMenu);
+    // gives every title but the intro and the private ones a button (AddButton) in project
+    // order, on pages added as they fill, and with bChapterMenus a chapter menu behind each
+    // button of a title of more than one chapter (MakeChapterMenuBtn); reflows the root chain
+    // (ReflowMenus with bForce). Titles lose the end command of a project without menus, and
+    // commands of the project and its titles that led to deleted menus lead to the new root
+    // menu. pMenu (may be null), a main menu of the project, survives as the root menu: it
+    // loses its buttons and takes the new theme's look, its texts keep their words. A theme
+    // that cannot be loaded is returned before anything changes; a later failure is returned
+    // with the steps before it done. E_INVALIDARG for a pMenu that is no main menu of the
+    // project; E_POINTER for a null project.
+    static HRESULT RegenerateMenus(IDSProjectData* pProj, IDSMenu* pMenu, bool bChapterMenus,
+                                   bool bProjectTheme);
+    // Makes every main and chapter menu of the project a moving menu (bMotion) or a still one
+    // (MenuFlag_Still). E_POINTER for a null project.
+    static HRESULT MakeAllMotion(IDSProjectData* pProj, bool bMotion);
+    // Gives buttons the look of a button style file (LoadButtonFromFile: a button file, or a
+    // "LinkedButton" to a button of a theme; "file::" prefix allowed) through
+    // CDSMenuUtils::ApplyStyle: their place, links and words stay. buttons holds the IDs of
+    // the buttons (an ID or an array of IDs); left out (VT_EMPTY), every command button of the
+    // project's main menus. Nothing changes when the style does not load (its failure is
+    // returned) or an ID names no button of the project (E_INVALIDARG); E_POINTER for a null
+    // project or file name.
+    static HRESULT ChangeButtonStyle(IDSProjectData* pProj, BSTR bsSrcFile, VARIANT buttons);
+
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
     // environment/VersionChecks.cpp, environment/ScreenCapture.cpp).
