@@ -29,13 +29,11 @@ protected:
         return source.Str();
     }
 
+    // What restyling may change (the frame) and what it must keep.
     struct Look
     {
-        std::wstring frame;
-        std::wstring label;
-        std::wstring title;
-        float x = 0;
-        float y = 0;
+        std::wstring frame, label, title;
+        float x = 0, y = 0;
         bool operator==(const Look&) const = default;
     };
 
