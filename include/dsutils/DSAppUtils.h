@@ -188,17 +188,131 @@ public:
     // is AspectRatio_4x3 or AspectRatio_16x9, else setting 6: 1 gives 16:9; format 2 is always
     // 4:3), the disc size (BD25 for formats 7 and 8, 6 for 9 and 10), the project flags of
     // settings 4, 10 and 69, the templates of the default theme for the aspect ratio and one
-    // main menu made from them. With bMenuless the main menu is left out (the templates are
-    // still copied), for a project whose titles play one after another. E_INVALIDARG for a
-    // format outside 1 to 11; failures of the object model and of the theme are reported and
-    // returned.
+    // main menu made from them (CDSMenuUtils::AddMenu). With bMenuless the main menu is left out
+    // (the templates are still copied), for a project whose titles play one after another.
+    // E_INVALIDARG for a format outside 1 to 11; failures of the object model and of the theme are
+    // reported and returned.
     static HRESULT NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
                               bool fitToDisc, bool bMenuless, LONG setting);
 
-    // Removes the title from the project, then the main-menu buttons that play it, and lays
-    // the root menu's chain out again. The title's own failure to go is returned, and then
-    // nothing else changes. E_POINTER for a null argument.
+    // Removes the title from the project, then the main-menu buttons that play it, and
+    // reflows the root menu's chain (ReflowMenus): the buttons left close up and a page left
+    // empty goes. The title's own failure to go is returned, and then nothing else changes.
+    // E_POINTER for a null argument.
     static HRESULT DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle);
+
+    // Title buttons (project/TitleButtons.cpp, project/TitlesWithButtons.cpp,
+    // project/TitleButtonSteps.cpp).
+
+    // Adds to the menu a command button that leads to the target, a title or a menu of the
+    // menu's project: a copy of the template's command button (CDSMenuUtils::AddButton), linked
+    // to the target, labelled with its display name and showing it in its thumbnail
+    // (ResolveBtnThumbSource); with bArrange the menu is laid out again (LayoutArrangeButtons).
+    // *ppButton (when given) receives it (one reference). A full menu is refused first with the
+    // validator's E_CHECKMAXBUTTONSPERMENU_LIMIT_REACHED; a step that fails after the button was
+    // made takes it out again, and its failure is returned. E_INVALIDARG for a target that is
+    // no title or menu of the project; E_POINTER for a null menu or target.
+    static HRESULT AddButton(IDSMenu* pMenu, IUnknown* pTarget, bool bArrange,
+                             IDSMenuButton** ppButton);
+    // Adds a title made of the file, or of the files (a path or an array of paths, as AddTitle
+    // takes them), and gives it a button (AddButton, laid out) on the first page of the root
+    // menu's chain that has room: when every page is full, a new page is appended to the chain
+    // for it. *ppButton and *ppTitle (each may be null) receive the button and the title (one
+    // reference each). In a project without menus the title gets no button: S_FALSE,
+    // *ppButton null. AddTitle's failures are returned with nothing added; when the button
+    // cannot be made the title is taken out again and the failure (a limit refusal of the
+    // validator unchanged) is returned: the project is left as it was. E_POINTER for a null
+    // project or file list.
+    static HRESULT AddTitleWithButton(IDSProjectData* pProj, BSTR bstrSourceFile,
+                                      IDSMenuButton** ppButton, IDSTitle** ppTitle = nullptr);
+    static HRESULT AddTitleWithButton(IDSProjectData* pProj, VARIANT* pvFiles,
+                                      IDSMenuButton** ppButton, IDSTitle** ppTitle = nullptr);
+    // Adds one title with a button for each file of files (a path or an array of paths), in
+    // order, to the chain of pMenu or of the project's root menu: each button goes on the first
+    // page with room, pages are appended as they fill, and the chain is reflowed once at the
+    // end (ReflowMenus). With bChapterMenus each title of more than one chapter gets a chapter
+    // menu behind its button (MakeChapterMenuBtn). In a project without menus the titles get no
+    // buttons. A file whose title, button or chapter menu cannot be made leaves nothing behind
+    // and the others are still added; the reports of such files stay on the error stack, each
+    // followed by "The title of <file> could not be added", and the result is then
+    // E_ADDTITLESWITHBUTTON_FAILED. A title or button limit of the validator ends the run and
+    // is returned unchanged; the titles added before stay. *plAdded (when given) receives how
+    // many titles were added. E_INVALIDARG for files that hold no name; E_POINTER for a null
+    // project or menu, or a menu in no project.
+    static HRESULT AddTitlesWithButton(IDSProjectData* pProj, VARIANT files, bool bChapterMenus,
+                                       LONG* plAdded = nullptr);
+    static HRESULT AddTitlesWithButton(IDSMenu* pMenu, VARIANT files, bool bChapterMenus,
+                                       LONG* plAdded = nullptr);
+
+    // Menus of a whole project (project/RegenerateMenus.cpp, project/ProjectTheme.cpp,
+    // project/ProjectMenus.cpp, project/MenuMotion.cpp, project/ButtonStyleChange.cpp).
+
+    // Rebuilds the project's menus from a theme: loads the theme for the aspect ratio of the
+    // project's encoding parameters (with bProjectTheme the theme the project's templates came
+    // from, in the theme folder of that aspect ratio; else, or when that does not load, the
+    // default theme of the aspect ratio, CMenuStyleUtil::LoadDefault); then deletes the
+    // project's main and chapter menus, its templates, the transition menus and the background
+    // titles they leave unused; copies the theme's templates; makes a new root menu (AddMenu);
+    // gives every title but the intro and the private ones a button (AddButton) in project
+    // order, on pages added as they fill, and with bChapterMenus a chapter menu behind each
+    // button of a title of more than one chapter (MakeChapterMenuBtn); reflows the root chain
+    // (ReflowMenus with bForce). Titles lose the end command of a project without menus, and
+    // commands of the project and its titles that led to deleted menus lead to the new root
+    // menu. pMenu (may be null), a main menu of the project, survives as the root menu: it
+    // loses its buttons and takes the new theme's look, its texts keep their words. A theme
+    // that cannot be loaded is returned before anything changes; a later failure is returned
+    // with the steps before it done. E_INVALIDARG for a pMenu that is no main menu of the
+    // project; E_POINTER for a null project.
+    static HRESULT RegenerateMenus(IDSProjectData* pProj, IDSMenu* pMenu, bool bChapterMenus,
+                                   bool bProjectTheme);
+    // Makes every main and chapter menu of the project a moving menu (bMotion) or a still one
+    // (MenuFlag_Still). E_POINTER for a null project.
+    static HRESULT MakeAllMotion(IDSProjectData* pProj, bool bMotion);
+    // Gives buttons the look of a button style file (LoadButtonFromFile: a button file, or a
+    // "LinkedButton" to a button of a theme; "file::" prefix allowed) through
+    // CDSMenuUtils::ApplyStyle: their place, links and words stay. buttons holds the IDs of
+    // the buttons (an ID or an array of IDs); left out (VT_EMPTY), every command button of the
+    // project's main menus. Nothing changes when the style does not load (its failure is
+    // returned) or an ID names no button of the project (E_INVALIDARG); E_POINTER for a null
+    // project or file name.
+    static HRESULT ChangeButtonStyle(IDSProjectData* pProj, BSTR bsSrcFile, VARIANT buttons);
+
+    // Project type changes (project/ChangeProjectType.cpp, project/ConvertProjectType.cpp,
+    // project/FormatDefaults.cpp).
+
+    // Switches the project to another disc format among 1 and 2 (standard definition) and 7 and
+    // 11 (high definition), in this order: the disc format; fit-to-disc on; the TV standard of
+    // the new format's family (settings 8 and 9); the encoding parameters of the format (AVC on
+    // format 7 when AVCAvailable) with the aspect ratio 16:9, or 4:3 for formats 1 and 2 when
+    // bFourByThreeForSD; on format 7 the disc size SZ_BD25; on format 11 the intro title goes
+    // (DeleteTitle, with the commands that played it); from format 1 to 7 or 11 every command
+    // button of the main menus loses its first transition, and the transition menus no button
+    // leads to go; when the aspect ratio changed, a project with menus has them rebuilt
+    // (RegenerateMenus with chapter menus and the project's theme). S_OK without any change for
+    // the format the project has. E_FAIL ("Project Type is invalid") for an old or new format
+    // outside 1, 2, 7 and 11. A failure is returned with the steps before it done.
+    static HRESULT ChangeProjectType(IDSProjectData* pProj, DiscFormat eNewFormat,
+                                     bool bFourByThreeForSD);
+
+    // Options of ConvertProjectType.
+    enum eConvertOptions : ULONG
+    {
+        ConvertProject_Menuless = 0x1, // a project without menus is wanted
+    };
+    // Converts the project to the disc format (1 to 11) and to a project with or without menus
+    // (ConvertProject_Menuless). The format and its encoding parameters come first (at the
+    // project's TV standard; video CDs are 4:3, format 1 gets the high-quality preset). A
+    // project without menus then has no main or chapter menus (nor the transition menus and
+    // backgrounds they used), its titles end with the end command of a project without menus
+    // and no command leads to a menu. A project with menus has them rebuilt (RegenerateMenus)
+    // when it had none, and for video CDs when it was 16:9 and for format 2 when it was 16:9;
+    // otherwise its menus stay, cleaned up: no chapter menus on video CDs and format 2, still
+    // menus where the disc plays no moving ones, links that lead nowhere mended, Up and Home
+    // buttons repaired and the root chain reflowed. S_OK without any change when the format
+    // and the menus are what the project has. E_FAIL ("Project Type is invalid") for a format
+    // outside 1 to 11. The result of the last step; a failure is returned with the steps
+    // before it done.
+    static HRESULT ConvertProjectType(IDSProjectData* pProj, DiscFormat eNewFormat, ULONG options);
 
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,

@@ -1,5 +1,4 @@
 #include "dsutils/DSAppUtils.h"
-#include "dsutils/DSMenuChainVec.h"
 #include "dsutils/DSMenuUtils.h"
 
 #include "model/IDSProjectData.h"
@@ -7,19 +6,6 @@
 
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
-
-namespace {
-
-// Lays out again the pages of the root menu's chain, which may have lost buttons. Pages left
-// empty stay; spreading the buttons over fewer pages is the menu reflow's work.
-HRESULT ArrangeRootChain(IDSProjectData* pProj)
-{
-    for (const CComPtr<IDSMenu>& spPage : DSMenuChainVec(CDSMenuUtils::GetRootMenu(pProj)))
-        CHECK_HR(CDSMenuUtils::LayoutArrangeButtons(spPage, false));
-    return S_OK;
-}
-
-} // namespace
 
 HRESULT CDSAppUtils::DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle)
 {
@@ -30,6 +16,8 @@ HRESULT CDSAppUtils::DeleteTitle(IDSProjectData* pProj, IDSTitle* pTitle)
     CHECK_HR(pTitle->get_ID(&lTitleID));
     CHECK_HR(pProj->RemoveTitle(lTitleID, NULL));
     CDSMenuUtils::RemoveAllButtonsLinkedToTitle(pProj, lTitleID);
-    CHECK_HR_SHORT(ArrangeRootChain(pProj));
+    // The buttons left close up over the root menu's pages, and a page left empty goes.
+    if (IDSMenu* pRoot = CDSMenuUtils::GetRootMenu(pProj))
+        CHECK_HR_TEXT(ReflowMenus(pRoot, false), "ReflowMenus(GetRootMenu(pProj), false)");
     return S_OK;
 }

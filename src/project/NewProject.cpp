@@ -1,3 +1,5 @@
+#include "FormatDefaults.h"
+
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSEncodeParams.h"
 #include "dsutils/DSMenuUtils.h"
@@ -19,20 +21,6 @@ constexpr ULONG kProjectFlagMode2 = 0x40;
 constexpr LONG kFlagModeSetting = 2;
 // The disc size of the HD DVD formats' new projects.
 constexpr DiscSize kHDDVDDiscSize = DiscSize(6);
-
-bool IsVideoCD(DiscFormat eFormat)
-{
-    return eFormat == DiscFormat_VCD || eFormat == DiscFormat_SVCD;
-}
-
-// The formats 7 and 11 take their TV standard from a setting of their own.
-TVStandard DefaultTVStandard(DiscFormat eFormat, const CDSConfig& config)
-{
-    bool bHDFamily = eFormat == DiscFormat_BluRay || eFormat == DiscFormat_AVCHD;
-    LONG lSetting =
-        config.GetNumber(bHDFamily ? DSConfig_DefaultTVStandardHD : DSConfig_DefaultTVStandardSD);
-    return lSetting != 0 ? TVStandard_PAL : TVStandard_NTSC;
-}
 
 AspectRatio ProjectAspect(DiscFormat eFormat, AspectRatio aspect, const CDSConfig& config)
 {
@@ -102,26 +90,6 @@ HRESULT CopyDefaultTheme(IDSProjectData* pProject, AspectRatio arProject)
     return S_OK;
 }
 
-// The project's first main menu, made from the main-menu template of the templates just
-// copied: the template's look, texts and decorations, and a command that shows the menu
-// again when it ends.
-HRESULT AddMainMenu(IDSProjectData* pProject)
-{
-    CComPtr<IDSMenu> spTemplate = CDSMenuUtils::GetDefaultTemplate(pProject, MenuType_MainTemplate);
-    if (!spTemplate) {
-        KVUReportError(L"The default theme has no template for the main menu\n");
-        LOG_HR(E_ADDMENU_NO_TEMPLATE, "GetDefaultTemplate(pProject, MenuType_MainTemplate)");
-        return E_ADDMENU_NO_TEMPLATE;
-    }
-    CComPtr<IDSMenu> spMenu;
-    CHECK_HR(pProject->AddMenu(-1, &spMenu));
-    CHECK_HR(spMenu->put_Tag(MenuType_Main));
-    CHECK_HR(CMenuStyleUtil::MenuElementsCopy(spMenu, spTemplate));
-    CHECK_HR(CDSMenuUtils::ApplyStyle(spMenu, spTemplate));
-    CHECK_HR(CDSMenuUtils::LinkCmd(spMenu, spMenu));
-    return S_OK;
-}
-
 } // namespace
 
 HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, AspectRatio aspect,
@@ -143,7 +111,11 @@ HRESULT CDSAppUtils::NewProject(IDSProjectData* pProject, LONG discFormat, Aspec
     CHECK_HR_SHORT(SetUpEncoding(pProject, eFormat, arProject));
     CHECK_HR_SHORT(SetDiscSizeAndFlags(pProject, eFormat, config));
     CHECK_HR_SHORT(CopyDefaultTheme(pProject, arProject));
-    if (!bMenuless)
-        CHECK_HR_SHORT(AddMainMenu(pProject));
+    if (!bMenuless) {
+        // The first main menu, made from the templates just copied, shows itself again when
+        // it ends.
+        CComPtr<IDSMenu> spMenu;
+        CHECK_HR(CDSMenuUtils::AddMenu(pProject, MenuType_Main, &spMenu));
+    }
     return S_OK;
 }

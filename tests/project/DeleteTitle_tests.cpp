@@ -6,6 +6,8 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 
+#include "support/ChainProject.h"
+
 namespace {
 
 class DeleteTitleTest : public ProjectOpsTest
@@ -76,6 +78,42 @@ TEST_F(DeleteTitleTest, ATitleOfNoProjectChangesNothing)
     EXPECT_EQ(buttons, ButtonIds(m_main));
     EXPECT_EQ(E_POINTER, CDSAppUtils::DeleteTitle(m_project, nullptr));
     EXPECT_EQ(E_POINTER, CDSAppUtils::DeleteTitle(nullptr, m_kept));
+}
+
+// A root menu of pages of two buttons.
+class DeleteTitleFromChain : public ChainProject
+{
+protected:
+    void SetUp() override { UseSmallTheme(2, 0); }
+
+    CComPtr<IDSTitle> TitleWithButton(const wchar_t* name)
+    {
+        CComPtr<IDSTitle> title = AddTitleWithChapters(name, 2, {});
+        CComPtr<IDSMenuButton> button;
+        EXPECT_EQ(S_OK, CDSMenuUtils::AddButton(CDSMenuUtils::FindAvailableMenu(root, true),
+                                                &button, ButtonType_Command));
+        EXPECT_EQ(S_OK, CDSMenuUtils::LinkCmd(button, title));
+        return title;
+    }
+};
+
+TEST_F(DeleteTitleFromChain, TheButtonsMoveForwardAndThePageLeftEmptyGoes)
+{
+    CComPtr<IDSTitle> first = TitleWithButton(L"Dunes");
+    TitleWithButton(L"Delta");
+    TitleWithButton(L"Fjord");
+    LONG menus = MenuCount();
+    ASSERT_EQ(2, DSMenuChainVec(root).size());
+
+    ASSERT_EQ(S_OK, CDSAppUtils::DeleteTitle(project, first)) << KVUGetErrorStackText();
+    EXPECT_EQ(1, DSMenuChainVec(root).size());
+    EXPECT_EQ(nullptr, CDSMenuUtils::GetNextMenu(root));
+    EXPECT_EQ(menus - 1, MenuCount());
+    std::vector<std::wstring> titles;
+    for (const CComPtr<IDSMenuButton>& button : GetButtonList(root, ButtonType_Command))
+        titles.push_back(
+            GetDisplayName(CDSMenuUtils::GetLinkedTitle(button, nullptr, false), nullptr).Str());
+    EXPECT_EQ((std::vector<std::wstring>{L"Delta", L"Fjord"}), titles);
 }
 
 } // namespace
