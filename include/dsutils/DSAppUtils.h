@@ -244,6 +244,76 @@ public:
     static HRESULT AddTitlesWithButton(IDSMenu* pMenu, VARIANT files, bool bChapterMenus,
                                        LONG* plAdded = nullptr);
 
+    // Menus of a whole project (project/RegenerateMenus.cpp, project/ProjectTheme.cpp,
+    // project/ProjectMenus.cpp, project/MenuMotion.cpp, project/ButtonStyleChange.cpp).
+
+    // Rebuilds the project's menus from a theme: loads the theme for the aspect ratio of the
+    // project's encoding parameters (with bProjectTheme the theme the project's templates came
+    // from, in the theme folder of that aspect ratio; else, or when that does not load, the
+    // default theme of the aspect ratio, CMenuStyleUtil::LoadDefault); then deletes the
+    // project's main and chapter menus, its templates, the transition menus and the background
+    // titles they leave unused; copies the theme's templates; makes a new root menu (AddMenu);
+    // gives every title but the intro and the private ones a button (AddButton) in project
+    // order, on pages added as they fill, and with bChapterMenus a chapter menu behind each
+    // button of a title of more than one chapter (MakeChapterMenuBtn); reflows the root chain
+    // (ReflowMenus with bForce). Titles lose the end command of a project without menus, and
+    // commands of the project and its titles that led to deleted menus lead to the new root
+    // menu. pMenu (may be null), a main menu of the project, survives as the root menu: it
+    // loses its buttons and takes the new theme's look, its texts keep their words. A theme
+    // that cannot be loaded is returned before anything changes; a later failure is returned
+    // with the steps before it done. E_INVALIDARG for a pMenu that is no main menu of the
+    // project; E_POINTER for a null project.
+    static HRESULT RegenerateMenus(IDSProjectData* pProj, IDSMenu* pMenu, bool bChapterMenus,
+                                   bool bProjectTheme);
+    // Makes every main and chapter menu of the project a moving menu (bMotion) or a still one
+    // (MenuFlag_Still). E_POINTER for a null project.
+    static HRESULT MakeAllMotion(IDSProjectData* pProj, bool bMotion);
+    // Gives buttons the look of a button style file (LoadButtonFromFile: a button file, or a
+    // "LinkedButton" to a button of a theme; "file::" prefix allowed) through
+    // CDSMenuUtils::ApplyStyle: their place, links and words stay. buttons holds the IDs of
+    // the buttons (an ID or an array of IDs); left out (VT_EMPTY), every command button of the
+    // project's main menus. Nothing changes when the style does not load (its failure is
+    // returned) or an ID names no button of the project (E_INVALIDARG); E_POINTER for a null
+    // project or file name.
+    static HRESULT ChangeButtonStyle(IDSProjectData* pProj, BSTR bsSrcFile, VARIANT buttons);
+
+    // Project type changes (project/ChangeProjectType.cpp, project/ConvertProjectType.cpp,
+    // project/FormatDefaults.cpp).
+
+    // Switches the project to another disc format among 1 and 2 (standard definition) and 7 and
+    // 11 (high definition), in this order: the disc format; fit-to-disc on; the TV standard of
+    // the new format's family (settings 8 and 9); the encoding parameters of the format (AVC on
+    // format 7 when AVCAvailable) with the aspect ratio 16:9, or 4:3 for formats 1 and 2 when
+    // bFourByThreeForSD; on format 7 the disc size SZ_BD25; on format 11 the intro title goes
+    // (DeleteTitle, with the commands that played it); from format 1 to 7 or 11 every command
+    // button of the main menus loses its first transition, and the transition menus no button
+    // leads to go; when the aspect ratio changed, a project with menus has them rebuilt
+    // (RegenerateMenus with chapter menus and the project's theme). S_OK without any change for
+    // the format the project has. E_FAIL ("Project Type is invalid") for an old or new format
+    // outside 1, 2, 7 and 11. A failure is returned with the steps before it done.
+    static HRESULT ChangeProjectType(IDSProjectData* pProj, DiscFormat eNewFormat,
+                                     bool bFourByThreeForSD);
+
+    // Options of ConvertProjectType.
+    enum eConvertOptions : ULONG
+    {
+        ConvertProject_Menuless = 0x1, // a project without menus is wanted
+    };
+    // Converts the project to the disc format (1 to 11) and to a project with or without menus
+    // (ConvertProject_Menuless). The format and its encoding parameters come first (at the
+    // project's TV standard; video CDs are 4:3, format 1 gets the high-quality preset). A
+    // project without menus then has no main or chapter menus (nor the transition menus and
+    // backgrounds they used), its titles end with the end command of a project without menus
+    // and no command leads to a menu. A project with menus has them rebuilt (RegenerateMenus)
+    // when it had none, and for video CDs when it was 16:9 and for format 2 when it was 16:9;
+    // otherwise its menus stay, cleaned up: no chapter menus on video CDs and format 2, still
+    // menus where the disc plays no moving ones, links that lead nowhere mended, Up and Home
+    // buttons repaired and the root chain reflowed. S_OK without any change when the format
+    // and the menus are what the project has. E_FAIL ("Project Type is invalid") for a format
+    // outside 1 to 11. The result of the last step; a failure is returned with the steps
+    // before it done.
+    static HRESULT ConvertProjectType(IDSProjectData* pProj, DiscFormat eNewFormat, ULONG options);
+
     // Application services (environment/CrashHandler.cpp, environment/WebReports.cpp,
     // environment/ReportLogEvent.cpp, environment/UserActionLog.cpp,
     // environment/VersionChecks.cpp, environment/ScreenCapture.cpp).

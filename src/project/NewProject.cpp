@@ -1,3 +1,5 @@
+#include "FormatDefaults.h"
+
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSEncodeParams.h"
 #include "dsutils/DSMenuUtils.h"
@@ -19,20 +21,6 @@ constexpr ULONG kProjectFlagMode2 = 0x40;
 constexpr LONG kFlagModeSetting = 2;
 // The disc size of the HD DVD formats' new projects.
 constexpr DiscSize kHDDVDDiscSize = DiscSize(6);
-
-bool IsVideoCD(DiscFormat eFormat)
-{
-    return eFormat == DiscFormat_VCD || eFormat == DiscFormat_SVCD;
-}
-
-// The formats 7 and 11 take their TV standard from a setting of their own.
-TVStandard DefaultTVStandard(DiscFormat eFormat, const CDSConfig& config)
-{
-    bool bHDFamily = eFormat == DiscFormat_BluRay || eFormat == DiscFormat_AVCHD;
-    LONG lSetting =
-        config.GetNumber(bHDFamily ? DSConfig_DefaultTVStandardHD : DSConfig_DefaultTVStandardSD);
-    return lSetting != 0 ? TVStandard_PAL : TVStandard_NTSC;
-}
 
 AspectRatio ProjectAspect(DiscFormat eFormat, AspectRatio aspect, const CDSConfig& config)
 {

@@ -1,3 +1,4 @@
+#include "ProjectMenus.h"
 #include "ShellNameSplitter.h"
 #include "TitleAspect.h"
 #include "TitleSources.h"
@@ -144,20 +145,6 @@ HRESULT SetEncodingAndAspect(IDSProjectData* pProj, IDSTitle* spTitle, const Tit
     return S_OK;
 }
 
-// Without menus the player needs the title's own word for what comes after it.
-HRESULT GiveMenulessEnd(IDSProjectData* pProj, IDSTitle* spTitle)
-{
-    if (!IsMenuless(pProj))
-        return S_OK;
-    CCommandList commands(spTitle);
-    if (commands.size() == 0)
-        CHECK_HR(commands.InsertCmd(0, DiscCommand_MenulessTitleEnd, 0, 0));
-    else
-        CHECK_HR(commands.SetCmd(0, DiscCommand_MenulessTitleEnd, 0, 0));
-    CHECK_HR(commands.Commit());
-    return S_OK;
-}
-
 // Everything after the empty title is in the project.
 HRESULT BuildTitle(IDSProjectData* pProj, IDSTitle* spTitle, TitleRequest& request,
                    CKVUTimer& timer)
@@ -177,7 +164,8 @@ HRESULT BuildTitle(IDSProjectData* pProj, IDSTitle* spTitle, TitleRequest& reque
     timer.AddEntry("AddMediaToTitle");
     CHECK_HR_SHORT(SetEncodingAndAspect(pProj, spTitle, request));
     timer.AddEntry("Encode&Aspect");
-    CHECK_HR_SHORT(GiveMenulessEnd(pProj, spTitle));
+    // Without menus the player needs the title's own word for what comes after it.
+    CHECK_HR_SHORT(SetMenulessEnd(spTitle, IsMenuless(pProj)));
     return S_OK;
 }
 

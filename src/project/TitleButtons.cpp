@@ -77,21 +77,6 @@ HRESULT GiveTitleButton(IDSProjectData* pProj, IDSTitle* spTitle, IDSMenuButton*
     return S_OK;
 }
 
-void ClearOut(IDSMenuButton** ppButton, IDSTitle** ppTitle)
-{
-    if (ppButton)
-        *ppButton = nullptr;
-    if (ppTitle)
-        *ppTitle = nullptr;
-}
-
-HRESULT HandOutTitle(CComPtr<IDSTitle>& spTitle, IDSTitle** ppTitle, HRESULT hr)
-{
-    if (ppTitle)
-        *ppTitle = spTitle.Detach();
-    return hr;
-}
-
 } // namespace
 
 HRESULT CDSAppUtils::AddButton(IDSMenu* pMenu, IUnknown* pTarget, bool bArrange,
@@ -121,14 +106,8 @@ HRESULT CDSAppUtils::AddButton(IDSMenu* pMenu, IUnknown* pTarget, bool bArrange,
 HRESULT CDSAppUtils::AddTitleWithButton(IDSProjectData* pProj, BSTR bstrSourceFile,
                                         IDSMenuButton** ppButton, IDSTitle** ppTitle)
 {
-    KVUClearErrorStack();
-    CHECK_NULL(pProj);
-    ClearOut(ppButton, ppTitle);
-    CComPtr<IDSTitle> spTitle;
-    CHECK_HR(CDSAppUtils::AddTitle(pProj, bstrSourceFile, &spTitle));
-    HRESULT hr = S_OK;
-    CHECK_HR_ASSIGN(hr, GiveTitleButton(pProj, spTitle, ppButton));
-    return HandOutTitle(spTitle, ppTitle, hr);
+    CComVariant file(bstrSourceFile);
+    return AddTitleWithButton(pProj, &file, ppButton, ppTitle);
 }
 
 HRESULT CDSAppUtils::AddTitleWithButton(IDSProjectData* pProj, VARIANT* pvFiles,
@@ -136,10 +115,15 @@ HRESULT CDSAppUtils::AddTitleWithButton(IDSProjectData* pProj, VARIANT* pvFiles,
 {
     KVUClearErrorStack();
     CHECK_NULL(pProj);
-    ClearOut(ppButton, ppTitle);
+    if (ppButton)
+        *ppButton = nullptr;
+    if (ppTitle)
+        *ppTitle = nullptr;
     CComPtr<IDSTitle> spTitle;
     CHECK_HR(CDSAppUtils::AddTitle(pProj, pvFiles, &spTitle));
     HRESULT hr = S_OK;
     CHECK_HR_ASSIGN(hr, GiveTitleButton(pProj, spTitle, ppButton));
-    return HandOutTitle(spTitle, ppTitle, hr);
+    if (ppTitle)
+        *ppTitle = spTitle.Detach();
+    return hr;
 }
