@@ -12,6 +12,7 @@ std::vector<std::unique_ptr<Command>> CreateCommands()
     commands.push_back(MakeMenusCommand());
     commands.push_back(MakeRenderCommand());
     commands.push_back(MakeValidateCommand());
+    commands.push_back(MakeConvertCommand());
     commands.push_back(MakeThemeCommand());
     commands.push_back(MakeThemesCommand());
     commands.push_back(MakeButtonsCommand());

@@ -8,6 +8,7 @@
 std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeAddCommand();
 std::unique_ptr<Command> MakeChaptersCommand();
+std::unique_ptr<Command> MakeConvertCommand();
 std::unique_ptr<Command> MakeInfoCommand();
 std::unique_ptr<Command> MakeMenusCommand();
 std::unique_ptr<Command> MakeThemesCommand();
