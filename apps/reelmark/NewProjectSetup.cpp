@@ -38,13 +38,10 @@ ExitStatus ApplyTheme(IDSProjectData* project, const std::string& argument, json
     report["theme"] = nullptr;
     if (argument.empty())
         return ExitStatus::Success;
-    AspectRatio aspect = IsAspectRatio16x9(project) ? AspectRatio_16x9 : AspectRatio_4x3;
     std::wstring file;
-    if (ExitStatus found = FindThemeArgument(argument, aspect, file, console);
-        found != ExitStatus::Success)
-        return found;
     CComPtr<IDSProjectData> theme;
-    if (ExitStatus loaded = LoadThemeFile(file, theme, console); loaded != ExitStatus::Success)
+    if (ExitStatus loaded = LoadThemeForProject(project, argument, file, theme, console);
+        loaded != ExitStatus::Success)
         return loaded;
     ThemeChange change;
     HRESULT hr = ReplaceTheme(project, theme, change);

@@ -53,6 +53,16 @@ ExitStatus LoadThemeFile(const std::wstring& file, CComPtr<IDSProjectData>& them
     return ExitStatus::Success;
 }
 
+ExitStatus LoadThemeForProject(IDSProjectData* project, const std::string& argument,
+                               std::wstring& file, CComPtr<IDSProjectData>& theme, Console& console)
+{
+    AspectRatio aspect = IsAspectRatio16x9(project) ? AspectRatio_16x9 : AspectRatio_4x3;
+    if (ExitStatus found = FindThemeArgument(argument, aspect, file, console);
+        found != ExitStatus::Success)
+        return found;
+    return LoadThemeFile(file, theme, console);
+}
+
 std::string ThemeName(const std::wstring& file)
 {
     return std::filesystem::path(file).stem().string();

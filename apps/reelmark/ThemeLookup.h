@@ -20,5 +20,11 @@ ExitStatus FindThemeArgument(const std::string& argument, AspectRatio aspect, st
 ExitStatus LoadThemeFile(const std::wstring& file, CComPtr<IDSProjectData>& theme,
                          Console& console);
 
+// The theme argument found for the shape of the project's menus and loaded: FindThemeArgument,
+// then LoadThemeFile.
+ExitStatus LoadThemeForProject(IDSProjectData* project, const std::string& argument,
+                               std::wstring& file, CComPtr<IDSProjectData>& theme,
+                               Console& console);
+
 // The theme's name: its file name without ".dmsd".
 std::string ThemeName(const std::wstring& file);

@@ -50,10 +50,13 @@ ExitStatus AddOne(IDSProjectData* project, const std::string& file, const Chapte
 {
     if (ExitStatus checked = CheckFile(file, console); checked != ExitStatus::Success)
         return checked;
+    // The project keeps where the file is, wherever it is opened from later.
+    std::error_code error;
+    std::string path = std::filesystem::absolute(file, error).lexically_normal().string();
     CComPtr<IDSMenuButton> button;
     CComPtr<IDSTitle> title;
     HRESULT hr =
-        CDSAppUtils::AddTitleWithButton(project, CComBSTR(Utf8ToWide(file)), &button, &title);
+        CDSAppUtils::AddTitleWithButton(project, CComBSTR(Utf8ToWide(path)), &button, &title);
     if (FAILED(hr))
         return console.Fail("cannot make a title of " + Quoted(file) + ": " + ResultText(hr));
     if (ExitStatus chaptered = AddChapterPlan(title, plan, console);
@@ -68,7 +71,7 @@ ExitStatus AddOne(IDSProjectData* project, const std::string& file, const Chapte
     project->get_TitleCount(&count);
     entry = {{"number", count},
              {"name", TitleName(title)},
-             {"file", file},
+             {"file", path},
              {"chapters", ChapterCount(title)},
              {"chapterMenu", chapterMenu}};
     return ExitStatus::Success;

@@ -6,6 +6,8 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 
+#include <filesystem>
+
 class AddCommand : public CommandLineProject
 {
 protected:
@@ -51,14 +53,16 @@ TEST_F(AddCommand, ChaptersAtTimesAndPagesAddedAsTheMainMenuFills)
 {
     std::string project = MakeProject("many.dmsd", {}, {});
     std::vector<std::string> add = {"add", project};
+    // A path relative to where the program runs is kept as the file it names.
     for (int i = 0; i < 9; ++i)
-        add.push_back(m_clip);
+        add.push_back(std::filesystem::relative(m_clip).string());
     add.insert(add.end(), {"--chapters-at", "1,1.5", "--json"});
     RunResult run = Run(add);
     ASSERT_EQ(0, run.status) << run.err;
     nlohmann::json report = run.Json();
     EXPECT_EQ(9u, report["titles"].size());
     EXPECT_LT(1, report["rootPages"].get<int>());
+    EXPECT_EQ(m_clip, report["titles"][8]["file"]);
     EXPECT_EQ(3, report["titles"][8]["chapters"]);
     EXPECT_FALSE(report["titles"][8]["chapterMenu"]);
     nlohmann::json menus = Run({"menus", project, "--json"}).Json();

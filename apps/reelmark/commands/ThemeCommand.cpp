@@ -67,13 +67,10 @@ protected:
     ExitStatus RunOn(ProjectDocument& document, Console& console) override
     {
         std::wstring file;
-        AspectRatio aspect =
-            IsAspectRatio16x9(document.Project()) ? AspectRatio_16x9 : AspectRatio_4x3;
-        if (ExitStatus found = FindThemeArgument(m_theme, aspect, file, console);
-            found != ExitStatus::Success)
-            return found;
         CComPtr<IDSProjectData> theme;
-        if (ExitStatus loaded = LoadThemeFile(file, theme, console); loaded != ExitStatus::Success)
+        if (ExitStatus loaded =
+                LoadThemeForProject(document.Project(), m_theme, file, theme, console);
+            loaded != ExitStatus::Success)
             return loaded;
         return Apply(document, theme, file, console);
     }
