@@ -1,6 +1,7 @@
 #include "ChoiceOptions.h"
 
 #include "DisplayNames.h"
+#include "TextFormat.h"
 
 #include <map>
 
@@ -11,10 +12,23 @@ CLI::Option* AddChoice(CLI::App& command, const std::string& name, Enum& value,
                        const std::string& description, std::initializer_list<Enum> values)
 {
     std::map<std::string, Enum> choices;
-    for (Enum choice : values)
+    std::string keys;
+    for (Enum choice : values) {
         choices[NameOf(choice).key] = choice;
-    return command.add_option(name, value, description)
-        ->transform(CLI::CheckedTransformer(choices, CLI::ignore_case));
+        keys += (keys.empty() ? "" : "|") + NameOf(choice).key;
+    }
+    // The key, in any case, becomes the value's number for the option to store.
+    CLI::Validator toNumber(
+        [choices, keys](std::string& input) -> std::string {
+            std::string key = CLI::detail::to_lower(input);
+            auto found = choices.find(key);
+            if (found == choices.end())
+                return Quoted(input) + " is none of " + keys;
+            input = std::to_string(LONG(found->second));
+            return "";
+        },
+        "");
+    return command.add_option(name, value, description)->transform(toNumber)->option_text(keys);
 }
 
 } // namespace

@@ -60,6 +60,15 @@ TEST_F(NewCommand, DefaultsToAnNtscDvdWithTheDefaultTheme)
     nlohmann::json info = Run({"info", project, "--json"}).Json();
     EXPECT_EQ("dvd", info["disc"]["format"]);
     EXPECT_EQ("ntsc", info["disc"]["tvStandard"]);
+
+    // High definition is wide unless asked otherwise.
+    RunResult bluray = Run({"new", Path("hd.dmsd"), "--format", "bluray", "--json"});
+    ASSERT_EQ(0, bluray.status) << bluray.err;
+    EXPECT_EQ("16:9", bluray.Json()["aspect"]);
+    RunResult narrow =
+        Run({"new", Path("hd43.dmsd"), "--format", "bluray", "--aspect", "4:3", "--json"});
+    ASSERT_EQ(0, narrow.status) << narrow.err;
+    EXPECT_EQ("4:3", narrow.Json()["aspect"]);
 }
 
 TEST_F(NewCommand, RefusesWhatItCannotMakeAndWritesNothing)

@@ -64,10 +64,7 @@ protected:
 
     void DefineOptions(CLI::App& command) override
     {
-        AddDiscFormatOption(command, "--format", m_format,
-                            "The new disc format: dvd, dvd2, dvd3, dvd4, vcd, svcd, bluray, "
-                            "bluray2, hddvd, hddvd2, avchd")
-            ->required();
+        AddDiscFormatOption(command, "--format", m_format, "The new disc format")->required();
         CLI::Option* menuless = command.add_flag(
             "--menuless", m_menuless, "Leave no menus: the titles play one after another");
         command

@@ -19,7 +19,7 @@ public:
     std::string Examples() const override
     {
         return "  reelmark new holiday.dmsd\n"
-               "  reelmark new holiday.dmsd --format dvd --tv pal --aspect 16:9 --theme Ember\n"
+               "  reelmark new holiday.dmsd --format dvd --tv pal --aspect 16:9 --theme Fern\n"
                "  reelmark new film.dmsd --format bluray --theme ~/themes/Sunset.dmsd --json\n";
     }
     bool Reports() const override { return true; }
@@ -29,14 +29,12 @@ public:
         command.add_option("PROJECT", m_path, "The new project file (.dmsd); it must not exist")
             ->required();
         AddDiscFormatOption(command, "--format", m_choice.format,
-                            "The disc format: dvd, dvd2, dvd3, dvd4, vcd, svcd, bluray, "
-                            "bluray2, hddvd, hddvd2, avchd")
-            ->capture_default_str();
-        AddTVStandardOption(command, "--tv", m_choice.tv, "The TV standard: ntsc or pal")
-            ->capture_default_str();
-        AddAspectOption(command, "--aspect", m_choice.aspect,
-                        "The shape of the menus: 4:3 or 16:9 (high definition is always 16:9)")
-            ->capture_default_str();
+                            "The disc format (left out: dvd)");
+        AddTVStandardOption(command, "--tv", m_choice.tv, "The TV standard (left out: ntsc)");
+        m_aspectOption =
+            AddAspectOption(command, "--aspect", m_choice.aspect,
+                            "The shape of the menus (left out: 16:9 for high-definition formats, "
+                            "else 4:3)");
         command.add_option("--theme", m_choice.theme,
                            "A theme's name (see 'reelmark themes') or the path of a theme file; "
                            "the default theme of the shape when left out");
@@ -47,6 +45,8 @@ public:
         ProjectDocument document;
         if (ExitStatus created = document.Create(m_path, console); created != ExitStatus::Success)
             return created;
+        if (m_aspectOption->count() == 0 && IsHighDefinition(m_choice.format))
+            m_choice.aspect = AspectRatio_16x9;
         nlohmann::json report = {{"project", m_path}};
         if (ExitStatus made = MakeNewProject(document.Project(), m_choice, console, report);
             made != ExitStatus::Success)
@@ -58,8 +58,14 @@ public:
     }
 
 private:
+    static bool IsHighDefinition(DiscFormat format)
+    {
+        return format >= DiscFormat_BluRay && format <= DiscFormat_AVCHD;
+    }
+
     std::string m_path;
     NewProjectChoice m_choice;
+    CLI::Option* m_aspectOption = nullptr;
 };
 
 } // namespace
