@@ -25,11 +25,14 @@ test: deps
 $(RELEASE_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DDSUTILS_BUILD_TESTS=OFF
 
-# The demo job of reelmark needs new projects and titles; until it lands the demo builds the
-# library and the program.
+DEMO_OUT ?= demo-out
+
+# Builds the program in release mode and runs its demo job: three clips, a themed DVD project
+# with titles, chapters and chapter menus, the pictures of its menus, their subpictures and a
+# validation report, all in $(DEMO_OUT)/.
 demo: deps $(RELEASE_BUILD)/CMakeCache.txt
-	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	@echo "demo: the library and $(RELEASE_BUILD)/apps/reelmark/reelmark are built; the demo job is still to come"
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target reelmark
+	$(RELEASE_BUILD)/apps/reelmark/reelmark demo --out $(DEMO_OUT)
 
 install: deps $(RELEASE_BUILD)/CMakeCache.txt
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)

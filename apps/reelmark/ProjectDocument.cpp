@@ -29,6 +29,18 @@ ExitStatus ProjectDocument::Open(const std::string& path, Console& console)
     return ExitStatus::Success;
 }
 
+ExitStatus ProjectDocument::Create(const std::string& path, Console& console)
+{
+    m_path = path;
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error)))
+        return console.Fail(Quoted(path) + " already exists; a new project needs a new file");
+    std::filesystem::path folder = std::filesystem::absolute(path, error).parent_path();
+    if (!std::filesystem::is_directory(folder, error))
+        return console.Fail("no folder " + Quoted(folder.string()) + " for " + Quoted(path));
+    return CreateObjects(console);
+}
+
 ExitStatus ProjectDocument::Save(Console& console)
 {
     HRESULT hr = m_fileService->SaveProject(CComBSTR(Utf8ToWide(m_path)), m_project);

@@ -18,6 +18,9 @@ public:
     // an unreadable file each give one line on the console and ExitStatus::Failure.
     ExitStatus Open(const std::string& path, Console& console);
 
+    // Makes a new, empty project to be saved at path, where no file may be yet.
+    ExitStatus Create(const std::string& path, Console& console);
+
     // Writes the project back to its file; a failure is reported and the file keeps what it
     // held.
     ExitStatus Save(Console& console);

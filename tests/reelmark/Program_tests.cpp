@@ -29,7 +29,13 @@ protected:
 };
 
 const std::vector<std::vector<std::string>> Program::kProjectCommands = {
-    {"info"}, {"menus"}, {"validate"}, {"theme", "Ember"}};
+    {"info"},
+    {"menus"},
+    {"validate"},
+    {"theme", "Ember"},
+    {"render", "--out", "pictures"},
+    {"chapters", "1", "list"},
+    {"add", "clip.mp4"}};
 
 TEST_F(Program, EveryCommandHasHelpWithExamples)
 {

@@ -3,6 +3,7 @@
 #include "commands/Commands.h"
 
 #include "DemoClips.h"
+#include "OutputSteps.h"
 #include "TextFormat.h"
 
 #include "platform/NativePath.h"
@@ -81,23 +82,10 @@ public:
 
     ExitStatus Run(Console& console) override
     {
-        std::error_code error;
-        std::filesystem::create_directories(m_folder, error);
-        if (error)
-            return console.Fail("cannot make the folder " + Quoted(m_folder) + ": " +
-                                error.message());
         std::vector<std::wstring> files;
-        std::wstring failed;
-        HRESULT hr = S_OK;
-        {
-            int frames = int(DemoClips().size()) * DemoClipFrameCount(m_seconds);
-            ProgressBar progress = console.Progress("Making clips", frames);
-            hr = WriteDemoClips(
-                Utf8ToWide(m_folder), m_seconds, [&] { progress.Advance(); }, files, failed);
-        }
-        if (FAILED(hr))
-            return console.Fail("cannot write " + Quoted(Utf8(failed.c_str())) + ": " +
-                                ResultText(hr));
+        if (ExitStatus made = MakeClips(m_folder, m_seconds, console, files);
+            made != ExitStatus::Success)
+            return made;
         json report = {{"folder", m_folder}, {"clips", json::array()}};
         double seconds = double(DemoClipFrameCount(m_seconds)) / kDemoClipFramesPerSecond;
         for (size_t i = 0; i < files.size(); ++i)

@@ -6,7 +6,7 @@
 #include "ProjectCommand.h"
 #include "ProjectTheme.h"
 #include "TextFormat.h"
-#include "ThemeCatalogue.h"
+#include "ThemeLookup.h"
 
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
@@ -18,14 +18,6 @@
 #include <ostream>
 
 namespace {
-
-// A theme argument holding a separator or ending in ".dmsd" is a path; anything else a name.
-bool IsPath(const std::string& argument)
-{
-    std::string extension = std::filesystem::path(argument).extension().string();
-    return argument.find('/') != std::string::npos ||
-           CompareNoCase(Utf8ToWide(extension), L".dmsd") == 0;
-}
 
 std::string MenuTypesText(const std::vector<ULONG>& types)
 {
@@ -76,52 +68,19 @@ protected:
     ExitStatus RunOn(ProjectDocument& document, Console& console) override
     {
         std::wstring file;
-        if (ExitStatus found = FindTheme(document.Project(), file, console);
-            found != ExitStatus::Success)
-            return found;
         CComPtr<IDSProjectData> theme;
-        if (ExitStatus loaded = LoadTheme(file, theme, console); loaded != ExitStatus::Success)
+        if (ExitStatus loaded =
+                LoadThemeForProject(document.Project(), m_theme, file, theme, console);
+            loaded != ExitStatus::Success)
             return loaded;
         return Apply(document, theme, file, console);
     }
 
 private:
-    ExitStatus FindTheme(IDSProjectData* project, std::wstring& file, Console& console) const
-    {
-        if (IsPath(m_theme)) {
-            file = Utf8ToWide(m_theme);
-            if (!std::filesystem::is_regular_file(NativePath(file)))
-                return console.Fail("no theme file at " + Quoted(m_theme));
-            return ExitStatus::Success;
-        }
-        AspectRatio aspect = IsAspectRatio16x9(project) ? AspectRatio_16x9 : AspectRatio_4x3;
-        file = FindThemeFile(m_theme, aspect);
-        if (file.empty()) {
-            std::string shape = NameOf(aspect).key;
-            return console.Fail("no theme called " + Quoted(m_theme) + " for " + shape +
-                                " menus; 'reelmark themes --aspect " + shape + "' lists them");
-        }
-        return ExitStatus::Success;
-    }
-
-    static ExitStatus LoadTheme(const std::wstring& file, CComPtr<IDSProjectData>& theme,
-                                Console& console)
-    {
-        std::string path = Quoted(Utf8(file.c_str()));
-        HRESULT hr = CMenuStyleUtil::Load(file.c_str(), &theme);
-        if (hr == E_INVALIDARG)
-            return console.Fail(path + " is not a theme: it is malformed or of another kind");
-        if (FAILED(hr))
-            return console.Fail("cannot read the theme " + path + ": " + ResultText(hr));
-        if (GetMenuList(theme, MenuType_MainTemplate | MenuType_ChapterTemplate).empty())
-            return console.Fail(path + " is not a theme: it has no menu templates");
-        return ExitStatus::Success;
-    }
-
     ExitStatus Apply(ProjectDocument& document, IDSProjectData* theme, const std::wstring& file,
                      Console& console) const
     {
-        std::string name = NativePath(file).stem().string();
+        std::string name = ThemeName(file);
         std::vector<ULONG> missing = MenuTypesWithoutTemplate(document.Project(), theme);
         if (!missing.empty())
             return console.Fail("the theme " + Quoted(name) + " has no template for " +
