@@ -81,6 +81,16 @@ protected:
         }
     }
 
+    // The root menu, rebuilt, is wide, fills its frame and shows its thumbnails whole.
+    void ExpectAWholeWideRoot(const char* picture)
+    {
+        EXPECT_NEAR(16.0 / 9.0, StoryboardShape(Root()), 0.01);
+        BgraImage frame;
+        Render(picture, frame);
+        ExpectNoBands(frame);
+        ExpectThumbnailsFillTheirFrames(Root(), frame);
+    }
+
     static constexpr int kWidth = 384;
     static constexpr int kHeight = 216;
 };
@@ -93,12 +103,7 @@ TEST_F(WideMenusTest, AWideDVDShowsItsBackgroundAndFourByThreeThumbnailsFullFram
     ChapterTitle("Meadow.mp4", 4, {});
     ASSERT_EQ(S_OK, CDSAppUtils::RegenerateMenus(m_project, nullptr, false, true))
         << KVUGetErrorStackText();
-    EXPECT_NEAR(16.0 / 9.0, StoryboardShape(Root()), 0.01);
-
-    BgraImage frame;
-    Render("WideMenus_NewDVD", frame);
-    ExpectNoBands(frame);
-    ExpectThumbnailsFillTheirFrames(Root(), frame);
+    ExpectAWholeWideRoot("WideMenus_NewDVD");
 }
 
 TEST_F(WideMenusTest, AStandardMenuKeptByARebuildTakesTheWideShape)
@@ -111,12 +116,7 @@ TEST_F(WideMenusTest, AStandardMenuKeptByARebuildTakesTheWideShape)
     ASSERT_EQ(S_OK, encoding.Write());
     ASSERT_EQ(S_OK, CDSAppUtils::RegenerateMenus(m_project, Root(), false, true))
         << KVUGetErrorStackText();
-    EXPECT_NEAR(16.0 / 9.0, StoryboardShape(Root()), 0.01);
-
-    BgraImage frame;
-    Render("WideMenus_KeptMenu", frame);
-    ExpectNoBands(frame);
-    ExpectThumbnailsFillTheirFrames(Root(), frame);
+    ExpectAWholeWideRoot("WideMenus_KeptMenu");
 }
 
 TEST_F(WideMenusTest, AChangeToAWideFormatRebuildsTheMenusWide)
