@@ -9,8 +9,6 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/SubPicture.h"
-#include "model/KVEProductionData.h"
-#include "model/KVEProductionInfo.h"
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 #include "platform/Image.h"
@@ -19,7 +17,6 @@
 #include "platform/TaskMemory.h"
 #include "platform/WideFormat.h"
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -105,32 +102,8 @@ HRESULT WriteHighlights(const Page& page, const BgraImage& frame, const std::wst
     return S_OK;
 }
 
-// A new menu's storyboard is 4:3 whatever the project's shape; a 16:9 menu resolved in it shows
-// its background letterboxed with its texts on the bands. The storyboard takes the menu's shape,
-// and the backgrounds made in the old shape are made again.
-HRESULT MatchMenuShape(IDSMenu* menu)
-{
-    CComPtr<IUnknown> storyboard;
-    CHECK_HR(menu->GetProduction(&storyboard));
-    CComQIPtr<IKVEProductionData> data(storyboard);
-    CHECK_NULL_TEXT(data.p, "(IKVEProductionData*)data");
-    CComPtr<IUnknown> production;
-    CHECK_HR(data->GetProductionObj(&production));
-    CComQIPtr<IProductionInfo> info(production);
-    CHECK_NULL_TEXT(info.p, "(IProductionInfo*)info");
-    double shape = IsAspectRatio16x9(menu) ? 16.0 / 9.0 : 4.0 / 3.0;
-    double current = 0.0;
-    CHECK_HR(info->get_AspectRatio(&current));
-    if (std::abs(current - shape) <= 0.01)
-        return S_OK;
-    CHECK_HR(info->put_AspectRatio(shape));
-    CHECK_HR(CDSMenuUtils::_DirtyOverlayProductions(GetProject(menu)));
-    return S_OK;
-}
-
 HRESULT WritePage(const Page& page, const std::wstring& folder, json& entry)
 {
-    CHECK_HR_SHORT(MatchMenuShape(page.menu));
     CComPtr<IUnknown> storyboard;
     CHECK_HR(CDSMenuUtils::ResolveMenuProduction(page.menu, &storyboard, true));
     BgraImage frame;

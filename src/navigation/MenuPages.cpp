@@ -4,6 +4,8 @@
 #include "dsutils/DSTags.h"
 #include "dsutils/MenuStyleUtil.h"
 
+#include "production/MenuShape.h"
+
 #include "platform/Check.h"
 #include "platform/ErrorStack.h"
 #include "platform/ResultCodes.h"
@@ -24,10 +26,12 @@ CComPtr<IDSMenu> TemplateForNewMenu(IDSProjectData* pProject, int menuType, ULON
     return CDSMenuUtils::GetDefaultTemplate(pProject, templateTag);
 }
 
-// Gives a new menu its template's look and elements, makes it loop on itself, and marks it
-// with its type.
+// Gives a new menu its project's shape, its template's look and elements, makes it loop on
+// itself, and marks it with its type. The shape comes first: the background production made
+// from the template takes the storyboard's.
 HRESULT ShapeNewMenu(IDSMenu* pNewMenu, const CComPtr<IDSMenu>& spMenuTemplate, int menuType)
 {
+    CHECK_HR_SHORT(MatchMenuShape(pNewMenu));
     CHECK_HR(CMenuStyleUtil::MenuCopy(pNewMenu, spMenuTemplate));
     CHECK_HR(CMenuStyleUtil::MenuElementsCopy(pNewMenu, spMenuTemplate));
     CHECK_HR_TEXT(CDSMenuUtils::LinkCmd(pNewMenu, pNewMenu), "LinkCmd(pNewMenu,pNewMenu)");

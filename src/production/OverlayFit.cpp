@@ -65,7 +65,9 @@ OverlayFitResult FitOverlay(const OverlayFitInput& in)
         (s < a ? out.sourceScaleY : out.sourceScaleX) = 1.0;
     else
         (a <= s ? out.sourceScaleY : out.sourceScaleX) = 1.0;
-    out.maskScaleX = m < s ? maskZoomed.w / sourceZoomed.w : maskZoomed.h / sourceZoomed.h;
-    out.maskScaleY = (maskZoomed.h / maskZoomed.w) * out.maskScaleX / (a * a) * s;
+    // The media engine lays the mask over the overlay's frame, so the mask's scale is its box
+    // against that frame, whatever the source's shape.
+    out.maskScaleX = maskZoomed.w / overlay.w;
+    out.maskScaleY = maskZoomed.h / overlay.h;
     return out;
 }

