@@ -158,32 +158,32 @@ const char* LengthText(Length length)
 }
 
 // The directive as a narrow format of the C library, for numbers.
-std::string NarrowSpec(const Directive& directive)
+std::string NarrowFormat(const Directive& directive)
 {
     // Appended piece by piece: GCC 12 warns wrongly about "." + std::string at -O2.
-    std::string spec = "%";
-    spec += directive.flags;
+    std::string format = "%";
+    format += directive.flags;
     if (directive.width >= 0)
-        spec += std::to_string(directive.width);
+        format += std::to_string(directive.width);
     if (directive.precision >= 0) {
-        spec += '.';
-        spec += std::to_string(directive.precision);
+        format += '.';
+        format += std::to_string(directive.precision);
     }
-    spec += LengthText(directive.length);
-    spec += static_cast<char>(directive.conversion);
-    return spec;
+    format += LengthText(directive.length);
+    format += static_cast<char>(directive.conversion);
+    return format;
 }
 
 // A number or pointer formatted by the C library's narrow formatter, which needs no locale
 // to be UTF-8 and measures exactly.
 template <class T> bool AppendNumber(const Directive& directive, T value, std::wstring& out)
 {
-    std::string spec = NarrowSpec(directive);
-    int length = std::snprintf(nullptr, 0, spec.c_str(), value);
+    std::string format = NarrowFormat(directive);
+    int length = std::snprintf(nullptr, 0, format.c_str(), value);
     if (length < 0 || out.size() + static_cast<size_t>(length) > kLargestFormattedText)
         return false;
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), spec.c_str(), value);
+    std::snprintf(text.data(), text.size(), format.c_str(), value);
     text.resize(static_cast<size_t>(length));
     out += Utf8ToWide(text);
     return true;

@@ -1,6 +1,6 @@
 #include "ProjectMenus.h"
 #include "ShellNameSplitter.h"
-#include "TitleAspect.h"
+#include "TitleShape.h"
 #include "TitleSources.h"
 #include "VobMonikers.h"
 

@@ -11,10 +11,8 @@
 #include "dsutils/DSTagLists.h"
 #include "dsutils/DSTags.h"
 #include "dsutils/MenuStyleUtil.h"
-#include "platform/NativePath.h"
 #include "platform/StringConv.h"
 
-#include <filesystem>
 #include <ostream>
 
 namespace {

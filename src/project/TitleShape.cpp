@@ -1,4 +1,4 @@
-#include "TitleAspect.h"
+#include "TitleShape.h"
 
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSProductionUtils.h"

@@ -1,6 +1,6 @@
 #include "ProjectOpsTest.h"
 
-#include "project/TitleAspect.h"
+#include "project/TitleShape.h"
 
 #include "dsutils/DSAppUtils.h"
 #include "dsutils/DSEncodeParams.h"
